@@ -1,0 +1,35 @@
+// SPDX-FileCopyrightText: 2026 Veltrane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/named_text.h"
+#include "mob/mob_sheet.h"
+
+namespace mob {
+
+// The outcome of one generation. entityTypeKey is updated even when a base field is
+// missing; then warning holds the message to show and text is empty.
+struct MobGeneration {
+    std::string entityTypeKey;
+    std::string text;
+    std::string warning;
+
+    bool ready() const { return warning.empty(); }
+};
+
+// The key of the selected entity row, or the previous key when no row is selected.
+std::string resolveEntityTypeKey(int selectedIndex, std::string_view previousKey);
+
+// Empty, or the Equipment header and one entry per filled field, in slot order 3 0 4 5 1 2.
+std::string buildEquipmentSection(const MobSheet &sheet);
+
+MobGeneration generateMobConfig(const MobSheet &sheet, std::string_view previousEntityTypeKey);
+
+// Every user text of the sheet with the name the user knows its place by.
+std::vector<core::NamedText> mobSheetTexts(const MobSheet &sheet);
+
+} // namespace mob

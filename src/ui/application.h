@@ -1,0 +1,13 @@
+// SPDX-FileCopyrightText: 2026 Veltrane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+class QApplication;
+
+namespace ui {
+
+// The look every window was laid out for: a 12-pixel CJK font, so captions such as
+// "怪物编号:" fit their 56-pixel labels.
+void setUpApplication(QApplication &application);
+
+} // namespace ui

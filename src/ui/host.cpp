@@ -1,0 +1,129 @@
+// SPDX-FileCopyrightText: 2026 Veltrane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/host.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <QTime>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+namespace ui {
+namespace {
+
+constexpr int maxFileNameBytes = 255;
+
+#ifdef Q_OS_WIN
+// Qt builds without ICU know no legacy code pages; Windows itself always has 936.
+std::optional<QByteArray> encodeCodePage936(const QString &text) {
+    if (text.isEmpty())
+        return QByteArray();
+    const auto *wide = reinterpret_cast<const wchar_t *>(text.utf16());
+    BOOL usedDefault = FALSE;
+    const int size = WideCharToMultiByte(936, WC_NO_BEST_FIT_CHARS, wide, int(text.size()),
+                                         nullptr, 0, nullptr, &usedDefault);
+    QByteArray bytes(size, Qt::Uninitialized);
+    WideCharToMultiByte(936, WC_NO_BEST_FIT_CHARS, wide, int(text.size()), bytes.data(), size,
+                        nullptr, &usedDefault);
+    if (usedDefault)
+        return std::nullopt;
+    return bytes;
+}
+#endif
+
+} // namespace
+
+std::optional<QByteArray> encodeGbk(const QString &text) {
+    QStringEncoder encoder("GBK");
+    if (encoder.isValid()) {
+        QByteArray bytes = encoder.encode(text);
+        if (encoder.hasError())
+            return std::nullopt;
+        // An encoder may substitute instead of failing; only a text that reads back
+        // unchanged was really encoded.
+        QStringDecoder decoder("GBK");
+        if (QString(decoder.decode(bytes)) != text)
+            return std::nullopt;
+        return bytes;
+    }
+#ifdef Q_OS_WIN
+    return encodeCodePage936(text);
+#else
+    return std::nullopt;
+#endif
+}
+
+namespace {
+
+QString writeFailureReason(const QFileInfo &target, const QString &detail) {
+    const QFileInfo folder(target.absolutePath());
+    if (!folder.exists())
+        return QStringLiteral("文件夹“%1”不存在").arg(QDir::toNativeSeparators(folder.filePath()));
+    if (!folder.isDir())
+        return QStringLiteral("“%1”不是文件夹").arg(QDir::toNativeSeparators(folder.filePath()));
+    if (target.isDir())
+        return QStringLiteral("已有同名的文件夹");
+    if (target.fileName().toUtf8().size() > maxFileNameBytes)
+        return QStringLiteral("文件名过长");
+    if (!folder.isWritable())
+        return QStringLiteral("没有写入该文件夹的权限");
+    return QStringLiteral("系统拒绝写入（%1）").arg(detail);
+}
+
+} // namespace
+
+QString workingDirectory() { return QDir::toNativeSeparators(QDir::currentPath()); }
+
+QString hostPath(const QStringList &parts) { return parts.join(QDir::separator()); }
+
+void createFolder(const QString &path) {
+    const QFileInfo info(path);
+    if (info.exists())
+        return;
+    QDir parent(info.absolutePath());
+    if (parent.exists())
+        parent.mkdir(info.fileName());
+}
+
+std::optional<QString> writeWholeFile(const QString &path, const QByteArray &bytes) {
+    const QFileInfo target(path);
+    // A rename would replace a write-protected file, and so would an administrator's write;
+    // the user protected it for a reason.
+    if (target.isFile() && !target.permissions().testFlag(QFileDevice::WriteOwner))
+        return QStringLiteral("文件是只读的");
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return writeFailureReason(target, file.errorString());
+    if (file.write(bytes) != bytes.size()) {
+        const QString detail = file.errorString();
+        file.cancelWriting();
+        return QStringLiteral("写入失败，磁盘可能已满（%1）").arg(detail);
+    }
+    if (!file.commit())
+        return QStringLiteral("无法替换原文件（%1）").arg(file.errorString());
+    return std::nullopt;
+}
+
+int clockMinute() { return QTime::currentTime().minute(); }
+int clockSecond() { return QTime::currentTime().second(); }
+
+QString charactersOutsideGbk(const QString &text) {
+    if (encodeGbk(text))
+        return {};
+    QString found;
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString character = text.mid(i, length);
+        if (!encodeGbk(character) && !found.contains(character))
+            found += character;
+        i += length;
+    }
+    return found;
+}
+
+} // namespace ui

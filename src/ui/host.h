@@ -1,0 +1,39 @@
+// SPDX-FileCopyrightText: 2026 Veltrane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <optional>
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// What the handlers need of the host: folders, files, the clock and the GBK code page.
+namespace ui {
+
+// The working directory in the host's own notation, with a trailing separator only at a
+// drive root.
+QString workingDirectory();
+
+// Joins path parts with the host separator exactly as given, so a working directory at a
+// drive root gives two separators in a row, as the messages have always shown it.
+QString hostPath(const QStringList &parts);
+
+// Creates one folder level; silent when it exists, its parent is missing or it fails.
+void createFolder(const QString &path);
+
+// Replaces the file whole and atomically: a failed save leaves an existing file as it was.
+// Returns the reason, in words for the user, when the file could not be written.
+std::optional<QString> writeWholeFile(const QString &path, const QByteArray &bytes);
+
+int clockMinute();
+int clockSecond();
+
+// The characters of the text that the GBK code page cannot hold, each once, in order of
+// first appearance; empty when the whole text can be saved.
+QString charactersOutsideGbk(const QString &text);
+
+// GBK bytes, or nothing when a character has no GBK form.
+std::optional<QByteArray> encodeGbk(const QString &text);
+
+} // namespace ui

@@ -1,0 +1,37 @@
+// SPDX-FileCopyrightText: 2026 Veltrane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QWidget>
+
+#include "mob/mob_sheet.h"
+#include "ui/shared_texts.h"
+
+namespace ui {
+
+// The window the program opens at start: the mob sheet, the buttons that open every other
+// window, and the shared texts, which live as long as it does.
+class MainWindow : public QWidget {
+public:
+    MainWindow();
+
+    // A snapshot of the controls that make up the mob config.
+    mob::MobSheet readMobSheet() const;
+    SharedTexts &sharedTexts() { return texts_; }
+
+private:
+    void onMainWindowCreated();
+    void onKillMessageAddClicked();
+    void onMobClearClicked();
+    void onMobGenerateClicked();
+    void onMobPreviewClicked();
+    // Runs the generation on the current sheet, warns about a missing base field and
+    // updates the shared texts; callers then look at mobConfigReady.
+    void generateMobConfig();
+
+    void bindClick(const char *button, void (MainWindow::*handler)());
+
+    SharedTexts texts_;
+};
+
+} // namespace ui

@@ -1,0 +1,88 @@
+// SPDX-FileCopyrightText: 2026 Veltrane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <array>
+
+#include "ui/version.h"
+#include "ui/window_spec.h"
+
+namespace ui {
+
+inline constexpr WindowSpec mainWindowSpec = {"Veltrane[V" VELTRANE_VERSION "]", {750, 524}, true, true};
+
+// Group boxes first, each followed by its controls; positions inside a group box are
+// relative to its top-left corner.
+inline constexpr std::array mainWindowControls = std::to_array<ControlSpec>({
+    {ControlKind::GroupBox, "分组框1", "基础数据", 8, 32, 184, 160, nullptr},
+    {ControlKind::Label, "透明标签2", "怪物编号:", 8, 28, 56, 16, "分组框1"},
+    {ControlKind::LineEdit, "怪物编号框", "", 64, 24, 112, 24, "分组框1"},
+    {ControlKind::Label, "透明标签1", "怪物类型:", 8, 53, 56, 16, "分组框1"},
+    {ControlKind::ComboBox, "怪物类型框", "", 64, 51, 112, 20, "分组框1"},
+    {ControlKind::Label, "透明标签3", "怪物名称:", 8, 78, 56, 16, "分组框1"},
+    {ControlKind::LineEdit, "怪物名称框", "", 64, 74, 112, 24, "分组框1"},
+    {ControlKind::Label, "透明标签4", "怪物血量:", 8, 103, 56, 16, "分组框1"},
+    {ControlKind::LineEdit, "怪物血量框", "", 64, 99, 112, 24, "分组框1"},
+    {ControlKind::Label, "透明标签5", "怪物伤害:", 8, 128, 56, 16, "分组框1"},
+    {ControlKind::LineEdit, "怪物伤害框", "", 64, 124, 112, 24, "分组框1"},
+    {ControlKind::GroupBox, "分组框2", "掉落数据", 8, 200, 184, 288, nullptr},
+    {ControlKind::Label, "透明标签6", "掉落类型:", 8, 24, 56, 16, "分组框2"},
+    {ControlKind::ComboBox, "掉落类型框", "", 64, 24, 112, 20, "分组框2"},
+    {ControlKind::Label, "掉落数据标签1", "掉落数据", 8, 51, 56, 16, "分组框2"},
+    {ControlKind::LineEdit, "掉落数据编辑框1", "", 64, 48, 112, 24, "分组框2"},
+    {ControlKind::Label, "掉落数据标签2", "掉落数据", 8, 79, 56, 16, "分组框2"},
+    {ControlKind::LineEdit, "掉落数据编辑框2", "", 64, 76, 112, 24, "分组框2"},
+    {ControlKind::Label, "掉落数据标签3", "掉落数据", 8, 108, 56, 16, "分组框2"},
+    {ControlKind::LineEdit, "掉落数据编辑框3", "", 64, 104, 112, 24, "分组框2"},
+    {ControlKind::PushButton, "掉落数据添加按钮", "添加", 8, 136, 48, 24, "分组框2"},
+    {ControlKind::PushButton, "超级按钮2", "删除", 68, 136, 48, 24, "分组框2"},
+    {ControlKind::PushButton, "超级按钮3", "清空", 128, 136, 48, 24, "分组框2"},
+    {ControlKind::ListBox, "列表框1", "", 8, 168, 168, 112, "分组框2"},
+    {ControlKind::GroupBox, "分组框3", "属性数据", 200, 32, 256, 160, nullptr},
+    {ControlKind::PushButton, "超级按钮4", "添加", 8, 24, 48, 24, "分组框3"},
+    {ControlKind::PushButton, "超级按钮5", "删除", 104, 24, 48, 24, "分组框3"},
+    {ControlKind::PushButton, "超级按钮6", "清空", 200, 24, 48, 24, "分组框3"},
+    {ControlKind::ListBox, "列表框2", "", 8, 56, 240, 96, "分组框3"},
+    {ControlKind::GroupBox, "分组框4", "AI数据", 200, 200, 256, 160, nullptr},
+    {ControlKind::PushButton, "超级按钮7", "添加", 8, 24, 48, 24, "分组框4"},
+    {ControlKind::PushButton, "超级按钮8", "删除", 104, 24, 48, 24, "分组框4"},
+    {ControlKind::PushButton, "超级按钮9", "清空", 200, 24, 48, 24, "分组框4"},
+    {ControlKind::ListBox, "列表框5", "", 8, 56, 240, 96, "分组框4"},
+    {ControlKind::GroupBox, "分组框5", "自定义击杀信息", 200, 368, 256, 120, nullptr},
+    {ControlKind::LineEdit, "编辑框1", "", 8, 16, 128, 24, "分组框5"},
+    {ControlKind::PushButton, "超级按钮1", "添加", 144, 16, 48, 24, "分组框5"},
+    {ControlKind::PushButton, "超级按钮20", "删除", 200, 16, 48, 24, "分组框5"},
+    {ControlKind::ListBox, "列表框4", "", 8, 48, 240, 64, "分组框5"},
+    {ControlKind::GroupBox, "分组框6", "装备数据", 464, 32, 272, 96, nullptr},
+    {ControlKind::Label, "透明标签10", "主手:", 8, 19, 32, 16, "分组框6"},
+    {ControlKind::LineEdit, "编辑框10", "", 40, 16, 64, 24, "分组框6"},
+    {ControlKind::Label, "透明标签11", "副手:", 168, 19, 32, 16, "分组框6"},
+    {ControlKind::LineEdit, "编辑框11", "", 200, 16, 64, 24, "分组框6"},
+    {ControlKind::Label, "透明标签12", "头盔:", 8, 44, 32, 16, "分组框6"},
+    {ControlKind::LineEdit, "编辑框12", "", 40, 41, 64, 24, "分组框6"},
+    {ControlKind::Label, "透明标签13", "胸甲:", 168, 44, 32, 16, "分组框6"},
+    {ControlKind::LineEdit, "编辑框13", "", 200, 41, 64, 24, "分组框6"},
+    {ControlKind::Label, "透明标签14", "护腿:", 8, 69, 32, 16, "分组框6"},
+    {ControlKind::LineEdit, "编辑框14", "", 40, 66, 64, 24, "分组框6"},
+    {ControlKind::Label, "透明标签15", "靴子:", 168, 69, 32, 16, "分组框6"},
+    {ControlKind::LineEdit, "编辑框15", "", 200, 66, 64, 24, "分组框6"},
+    {ControlKind::GroupBox, "分组框7", "技能数据", 464, 136, 272, 176, nullptr, true},
+    {ControlKind::PushButton, "超级按钮24", "添加", 16, 16, 48, 24, "分组框7"},
+    {ControlKind::PushButton, "超级按钮23", "删除", 112, 16, 48, 24, "分组框7"},
+    {ControlKind::PushButton, "超级按钮21", "清空", 208, 16, 48, 24, "分组框7"},
+    {ControlKind::ListBox, "列表框3", "", 16, 48, 240, 120, "分组框7"},
+    {ControlKind::GroupBox, "分组框8", "控制区", 464, 320, 272, 120, nullptr},
+    {ControlKind::PushButton, "超级按钮10", "指令列表", 8, 24, 50, 24, "分组框8"},
+    {ControlKind::PushButton, "超级按钮12", "变量列表", 74, 24, 50, 24, "分组框8"},
+    {ControlKind::PushButton, "超级按钮11", "颜色代码", 140, 24, 50, 24, "分组框8"},
+    {ControlKind::PushButton, "超级按钮19", "语言", 208, 24, 50, 24, "分组框8"},
+    {ControlKind::PushButton, "超级按钮16", "刷怪点", 8, 56, 50, 24, "分组框8", true},
+    {ControlKind::PushButton, "超级按钮17", "物品编辑", 72, 56, 50, 24, "分组框8"},
+    {ControlKind::PushButton, "超级按钮22", "附属", 208, 56, 50, 24, "分组框8", true},
+    {ControlKind::PushButton, "超级按钮18", "清空内容", 8, 88, 50, 24, "分组框8"},
+    {ControlKind::PushButton, "超级按钮15", "预览配置", 74, 88, 50, 24, "分组框8"},
+    {ControlKind::PushButton, "超级按钮14", "读取配置", 140, 88, 50, 24, "分组框8", true},
+    {ControlKind::PushButton, "超级按钮13", "生成配置", 208, 88, 50, 24, "分组框8"},
+});
+
+} // namespace ui

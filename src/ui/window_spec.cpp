@@ -1,0 +1,82 @@
+// SPDX-FileCopyrightText: 2026 Veltrane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/window_spec.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace ui {
+namespace {
+
+// The layouts were measured on a Windows frame: 2 pixels at each side, caption and borders
+// 28 pixels together.
+constexpr QSize windowsFrame(4, 28);
+
+QWidget *createControl(ControlKind kind, QWidget *parent, const QString &caption) {
+    switch (kind) {
+    case ControlKind::GroupBox:
+        return new QGroupBox(caption, parent);
+    case ControlKind::Label:
+        return new QLabel(caption, parent);
+    case ControlKind::LineEdit:
+        return new QLineEdit(caption, parent);
+    case ControlKind::TextBox:
+    case ControlKind::TextBoxNoWrap: {
+        auto *box = new QPlainTextEdit(caption, parent);
+        box->setLineWrapMode(kind == ControlKind::TextBox ? QPlainTextEdit::WidgetWidth
+                                                          : QPlainTextEdit::NoWrap);
+        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        if (kind == ControlKind::TextBoxNoWrap)
+            box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        return box;
+    }
+    case ControlKind::ComboBox: {
+        auto *combo = new QComboBox(parent);
+        combo->setCurrentIndex(-1);
+        return combo;
+    }
+    case ControlKind::ListBox:
+        return new QListWidget(parent);
+    case ControlKind::PushButton: {
+        auto *button = new QPushButton(caption, parent);
+        button->setAutoDefault(false);
+        return button;
+    }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void setUpWindow(QWidget *window, const WindowSpec &spec) {
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+    if (spec.minimisable)
+        flags |= Qt::WindowMinimizeButtonHint;
+    window->setWindowFlags(flags);
+    window->setWindowTitle(QString::fromUtf8(spec.title));
+    window->setFixedSize(spec.outerSize - windowsFrame);
+    if (spec.whiteBackground) {
+        QPalette palette = window->palette();
+        palette.setColor(QPalette::Window, Qt::white);
+        window->setPalette(palette);
+        window->setAutoFillBackground(true);
+    }
+}
+
+void buildControls(QWidget *window, std::span<const ControlSpec> controls) {
+    for (const ControlSpec &spec : controls) {
+        QWidget *parent = spec.parent ? control<QWidget>(window, spec.parent) : window;
+        QWidget *widget = createControl(spec.kind, parent, QString::fromUtf8(spec.caption));
+        widget->setObjectName(QString::fromUtf8(spec.name));
+        widget->setGeometry(spec.x, spec.y, spec.width, spec.height);
+        widget->setEnabled(!spec.inert);
+    }
+}
+
+} // namespace ui

@@ -1,0 +1,53 @@
+// SPDX-FileCopyrightText: 2026 Veltrane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <span>
+
+#include <QSize>
+#include <QWidget>
+
+// Windows are declared as data: one table of controls per window, built by one function.
+namespace ui {
+
+enum class ControlKind {
+    GroupBox,
+    Label,
+    LineEdit,
+    TextBox,       // multi-line, wrapping, vertical scroll bar
+    TextBoxNoWrap, // multi-line, both scroll bars
+    ComboBox,      // drop-down list without edit field, no row selected
+    ListBox,
+    PushButton,
+};
+
+struct ControlSpec {
+    ControlKind kind;
+    const char *name;
+    const char *caption;
+    int x, y, width, height;
+    const char *parent = nullptr; // object name of the group box, or the window itself
+    bool inert = false;           // shown, but nothing is bound to it
+};
+
+struct WindowSpec {
+    const char *title;
+    QSize outerSize; // including a Windows frame, as the layouts were measured
+    bool minimisable = false;
+    bool whiteBackground = false;
+};
+
+// Fixed frame sized so the client area matches the layout, title, close box, no maximise.
+void setUpWindow(QWidget *window, const WindowSpec &spec);
+
+// Creates every control of the table, in order; a parent must come before its children.
+void buildControls(QWidget *window, std::span<const ControlSpec> controls);
+
+// The control of that object name; every lookup names a control of the window's table.
+template <class T> T *control(const QWidget *window, const char *name) {
+    T *found = window->findChild<T *>(QString::fromUtf8(name));
+    Q_ASSERT_X(found, "ui::control", name);
+    return found;
+}
+
+} // namespace ui

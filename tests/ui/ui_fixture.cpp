@@ -1,0 +1,85 @@
+// SPDX-FileCopyrightText: 2026 Veltrane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui_fixture.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include "ui/message.h"
+#include "ui/widgets.h"
+
+namespace testsupport {
+
+void GuiTest::SetUp() {
+    ASSERT_TRUE(workDir_.isValid());
+    previousDir_ = QDir::currentPath();
+    QDir::setCurrent(workDir_.path());
+    ui::setMessageSink([this](const QString &text, bool warning) { messages.push_back({text, warning}); });
+}
+
+void GuiTest::TearDown() {
+    for (QWidget *window : QApplication::topLevelWidgets())
+        window->close();
+    delete mainWindow_;
+    QApplication::processEvents();
+    ui::setMessageSink({});
+    QDir::setCurrent(previousDir_);
+}
+
+ui::MainWindow &GuiTest::openMainWindow() {
+    mainWindow_ = new ui::MainWindow;
+    mainWindow_->setAttribute(Qt::WA_DeleteOnClose, false);
+    mainWindow_->show();
+    return *mainWindow_;
+}
+
+void typeInto(QWidget *widget, const QString &text) {
+    // ASCII comes from the keyboard; everything else is committed by an input method, the
+    // way Chinese text reaches an edit box.
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClicks(widget, QString(c));
+        } else {
+            QInputMethodEvent event;
+            event.setCommitString(QString(c));
+            QApplication::sendEvent(widget, &event);
+        }
+    }
+}
+
+void GuiTest::type(const char *editName, const QString &text) {
+    auto *edit = find<QLineEdit>(editName);
+    edit->clear();
+    typeInto(edit, text);
+}
+
+void GuiTest::click(const char *buttonName) { clickIn(mainWindow_, buttonName); }
+
+void GuiTest::clickIn(const QWidget *window, const char *buttonName) {
+    auto *button = ui::control<QPushButton>(window, buttonName);
+    ASSERT_TRUE(button->isVisible() && button->isEnabled()) << buttonName;
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+QStringList GuiTest::rowTexts(const char *listName) const {
+    const auto *list = find<QListWidget>(listName);
+    QStringList rows;
+    for (int i = 0; i < ui::listRowCount(list); ++i)
+        rows << ui::listRowText(list, i);
+    return rows;
+}
+
+QString GuiTest::workPath(const QString &relative) const { return workDir_.filePath(relative); }
+
+QByteArray GuiTest::readFile(const QString &relative) const {
+    QFile file(workPath(relative));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace testsupport

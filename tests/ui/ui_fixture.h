@@ -1,0 +1,54 @@
+// SPDX-FileCopyrightText: 2026 Veltrane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <vector>
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include "ui/main_window.h"
+#include "ui/window_spec.h"
+
+namespace testsupport {
+
+struct RecordedMessage {
+    QString text;
+    bool warning;
+};
+
+// Types the text as a user would: keys for ASCII, input-method commits for the rest.
+void typeInto(QWidget *widget, const QString &text);
+
+// Each test runs in a fresh working directory, records the message boxes instead of
+// showing them, and closes every window it opened.
+class GuiTest : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Opens MainWindow as the program does at start.
+    ui::MainWindow &openMainWindow();
+
+    template <class T> T *find(const char *name) const { return ui::control<T>(mainWindow_, name); }
+
+    void type(const char *editName, const QString &text);
+    void click(const char *buttonName);
+    void clickIn(const QWidget *window, const char *buttonName);
+    QStringList rowTexts(const char *listName) const;
+
+    QString workPath(const QString &relative) const;
+    QByteArray readFile(const QString &relative) const;
+
+    std::vector<RecordedMessage> messages;
+
+private:
+    QTemporaryDir workDir_;
+    QString previousDir_;
+    ui::MainWindow *mainWindow_ = nullptr;
+};
+
+} // namespace testsupport

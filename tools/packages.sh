@@ -1,0 +1,27 @@
+# SPDX-FileCopyrightText: 2026 Veltrane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Sourced by the set-up scripts: installs the Debian packages of a list that are missing.
+
+build_packages="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev fonts-noto-cjk"
+test_packages="libgtest-dev libyaml-cpp-dev libbenchmark-dev"
+
+ensure_packages() {
+    local missing=()
+    local package
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$package")
+    done
+    if [ ${#missing[@]} -eq 0 ]; then
+        echo "All needed packages are installed."
+        return
+    fi
+    echo "Installing: ${missing[*]}"
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Run this script as root (or with sudo) to install them." >&2
+        exit 1
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -q
+    apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
