@@ -3,7 +3,7 @@
 # Sourced by the set-up scripts: installs the Debian packages of a list that are missing.
 
 build_packages="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev fonts-noto-cjk"
-test_packages="libgtest-dev libyaml-cpp-dev libbenchmark-dev"
+test_packages="libgtest-dev libyaml-cpp-dev libbenchmark-dev desktop-file-utils appstream dpkg-dev file"
 
 ensure_packages() {
     local missing=()
