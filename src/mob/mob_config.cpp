@@ -72,12 +72,16 @@ std::string buildAiSection(const MobSheet &sheet) {
         lines += "\r\n";
     }
     std::string out;
-    if (!goals.empty())
-        out += "  AIGoalSelectors:\r\n" + goals;
+    if (!goals.empty()) {
+        out += "  AIGoalSelectors:\r\n";
+        out += goals;
+    }
     if (!goals.empty() && !targets.empty())
         out += "\r\n";
-    if (!targets.empty())
-        out += "  AITargetSelectors:\r\n" + targets;
+    if (!targets.empty()) {
+        out += "  AITargetSelectors:\r\n";
+        out += targets;
+    }
     return out;
 }
 
@@ -99,7 +103,9 @@ std::string buildEquipmentSection(const MobSheet &sheet) {
         entries += text;
         entries += slot.suffix;
     }
-    return entries.empty() ? std::string() : "  Equipment:\r\n" + entries;
+    if (entries.empty())
+        return entries;
+    return entries.insert(0, "  Equipment:\r\n");
 }
 
 MobGeneration generateMobConfig(const MobSheet &sheet, std::string_view previousEntityTypeKey) {
