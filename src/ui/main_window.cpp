@@ -55,6 +55,8 @@ MainWindow::MainWindow() {
         comboAddRow(dropTypeBox, qstr(type.caption));
 
     bindClick("超级按钮1", &MainWindow::onKillMessageAddClicked);
+    connect(control<QLineEdit>(this, "编辑框1"), &QLineEdit::returnPressed, this,
+            &MainWindow::onKillMessageAddClicked);
     bindClick("超级按钮18", &MainWindow::onMobClearClicked);
     bindClick("超级按钮13", &MainWindow::onMobGenerateClicked);
     bindClick("超级按钮15", &MainWindow::onMobPreviewClicked);

@@ -3,6 +3,7 @@
 #include "ui/widgets.h"
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,7 +11,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QGroupBox>
+
+#include "ui/window_spec.h"
 
 namespace ui {
 namespace {
@@ -56,8 +58,11 @@ void writeText(QWidget *control, const QString &text) {
         edit->setText(text);
     else if (auto *box = qobject_cast<QPlainTextEdit *>(control))
         box->setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    else if (auto *label = qobject_cast<QLabel *>(control))
+    else if (auto *label = qobject_cast<QLabel *>(control)) {
         label->setText(text);
+        if (QWidget *field = label->buddy())
+            field->setAccessibleName(accessibleCaption(text));
+    }
     else if (auto *button = qobject_cast<QPushButton *>(control))
         button->setText(text);
     else if (auto *group = qobject_cast<QGroupBox *>(control))

@@ -70,13 +70,29 @@ void setUpWindow(QWidget *window, const WindowSpec &spec) {
 }
 
 void buildControls(QWidget *window, std::span<const ControlSpec> controls) {
+    QLabel *captionBefore = nullptr;
     for (const ControlSpec &spec : controls) {
         QWidget *parent = spec.parent ? control<QWidget>(window, spec.parent) : window;
         QWidget *widget = createControl(spec.kind, parent, QString::fromUtf8(spec.caption));
         widget->setObjectName(QString::fromUtf8(spec.name));
         widget->setGeometry(spec.x, spec.y, spec.width, spec.height);
         widget->setEnabled(!spec.inert);
+        // A caption label directly followed by its field names that field for screen readers
+        // and for the keyboard.
+        const bool isField = spec.kind == ControlKind::LineEdit || spec.kind == ControlKind::ComboBox;
+        if (isField && captionBefore && captionBefore->parentWidget() == parent) {
+            captionBefore->setBuddy(widget);
+            widget->setAccessibleName(accessibleCaption(captionBefore->text()));
+        }
+        captionBefore = qobject_cast<QLabel *>(widget);
     }
+}
+
+QString accessibleCaption(const QString &caption) {
+    QString name = caption;
+    while (name.endsWith(u':') || name.endsWith(u'：'))
+        name.chop(1);
+    return name;
 }
 
 } // namespace ui

@@ -41,7 +41,12 @@ struct WindowSpec {
 void setUpWindow(QWidget *window, const WindowSpec &spec);
 
 // Creates every control of the table, in order; a parent must come before its children.
+// The order of the table is the keyboard's tab order, and a label directly followed by an
+// edit or combo box in the same group becomes that field's caption (buddy, accessible name).
 void buildControls(QWidget *window, std::span<const ControlSpec> controls);
+
+// A caption as a screen reader should announce its field: without the closing colon.
+QString accessibleCaption(const QString &caption);
 
 // The control of that object name; every lookup names a control of the window's table.
 template <class T> T *control(const QWidget *window, const char *name) {

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include "ui/main_window_layout.h"
 #include "ui/widgets.h"
@@ -143,6 +144,32 @@ TEST_F(MainWindowTest, InertControlsDoNothing) {
     for (const char *name : {"超级按钮16", "超级按钮22", "超级按钮14", "超级按钮24", "超级按钮23", "超级按钮21"})
         EXPECT_FALSE(find<QPushButton>(name)->isEnabled()) << name;
     EXPECT_FALSE(find<QGroupBox>("分组框7")->isEnabled());
+}
+
+TEST_F(MainWindowTest, KeyboardUse) {
+    openMainWindow();
+    EXPECT_EQ(find<QLineEdit>("怪物编号框")->accessibleName(), QStringLiteral("怪物编号"));
+    EXPECT_EQ(find<QComboBox>("怪物类型框")->accessibleName(), QStringLiteral("怪物类型"));
+    EXPECT_EQ(find<QLabel>("透明标签10")->buddy(), find<QLineEdit>("编辑框10"));
+    EXPECT_EQ(find<QLabel>("透明标签2")->text(), QStringLiteral("怪物编号:"));
+
+    // Tab walks the base fields from top to bottom.
+    find<QLineEdit>("怪物编号框")->setFocus();
+    QWidget *expected[] = {find<QComboBox>("怪物类型框"), find<QLineEdit>("怪物名称框"),
+                           find<QLineEdit>("怪物血量框"), find<QLineEdit>("怪物伤害框")};
+    QWidget *current = find<QLineEdit>("怪物编号框");
+    for (QWidget *next : expected) {
+        current = current->nextInFocusChain();
+        while (!(current->focusPolicy() & Qt::TabFocus))
+            current = current->nextInFocusChain();
+        EXPECT_EQ(current, next) << next->objectName().toStdString();
+    }
+
+    // Enter in the kill-message box adds the message.
+    auto *message = find<QLineEdit>("编辑框1");
+    testsupport::typeInto(message, QStringLiteral("胜利"));
+    QTest::keyClick(message, Qt::Key_Return);
+    EXPECT_EQ(rowTexts("列表框4"), QStringList{QStringLiteral("胜利")});
 }
 
 TEST(WidgetLayer, MultiLineTextUsesCrLf) {
