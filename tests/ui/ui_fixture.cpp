@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui_fixture.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 
 #include "ui/message.h"
 #include "ui/widgets.h"
@@ -51,6 +53,26 @@ void typeInto(QWidget *widget, const QString &text) {
             QApplication::sendEvent(widget, &event);
         }
     }
+}
+
+void chooseRow(QComboBox *combo, int row) {
+    combo->showPopup();
+    QAbstractItemView *view = combo->view();
+    const QModelIndex index = view->model()->index(row, combo->modelColumn());
+    ASSERT_TRUE(index.isValid()) << "no row " << row;
+    view->scrollTo(index);
+    const QPoint centre = view->visualRect(index).center();
+    QTest::mouseMove(view->viewport(), centre);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centre);
+    ASSERT_FALSE(view->isVisible()) << "the list stayed open";
+}
+
+void clickAsUser(QWidget *button) {
+    QWindow *window = button->window()->windowHandle();
+    ASSERT_NE(window, nullptr);
+    const QPoint centre = window->mapFromGlobal(button->mapToGlobal(button->rect().center()));
+    QTest::mouseClick(window, Qt::LeftButton, {}, centre);
+    QApplication::processEvents();
 }
 
 void GuiTest::type(const char *editName, const QString &text) {
