@@ -59,7 +59,8 @@ const std::array<AiKey, 12> aiTargetKeys = {{
 
 namespace {
 
-RowOutcome addAiLine(std::span<const AiKey> keys, int tag, int rowIndex, std::string_view priority) {
+RowOutcome addAiLine(std::span<const AiKey> keys, int tag, int rowIndex,
+                     std::string_view priority) {
     if (priority.empty())
         return RowOutcome::warn(emptyAiPriorityWarning);
     if (rowIndex < 0 || static_cast<std::size_t>(rowIndex) >= keys.size())

@@ -19,7 +19,8 @@ struct DropLayout {
 
 // The third caption has no colon, unlike the chance caption of the two-field layout.
 inline constexpr DropLayout amountAndChanceLayout = {{"掉落数量:", "掉落几率:", ""}, false};
-inline constexpr DropLayout itemAmountAndChanceLayout = {{"物品名称:", "掉落数量:", "掉落几率"}, true};
+inline constexpr DropLayout itemAmountAndChanceLayout = {{"物品名称:", "掉落数量:", "掉落几率"},
+                                                         true};
 
 struct DropType {
     std::string_view caption;
@@ -32,6 +33,7 @@ struct DropType {
 };
 
 // The rows of 掉落类型框, in their order.
+// clang-format off
 inline constexpr std::array<DropType, 4> dropTypes = {{
     {"经验", &amountAndChanceLayout, "  - exp ", {"经验数量不能为空！", "掉落几率不能为空！"}, 2},
     {"金币", &amountAndChanceLayout, "  - money ", {"金币数量不能为空！", "掉落几率不能为空！"}, 2},
@@ -40,6 +42,7 @@ inline constexpr std::array<DropType, 4> dropTypes = {{
     {"MM物品", &itemAmountAndChanceLayout, "  - ",
      {"物品名称不能为空！", "物品数量不能为空！", "掉落几率不能为空！"}, 3},
 }};
+// clang-format on
 
 inline constexpr std::string_view chanceRangeWarning = "几率范围请在0~1之间输入！";
 

@@ -64,7 +64,8 @@ constexpr std::array<MobOption, 4> creeperOptions = {{
     {"[爬行者]是否是闪电爬行者", "SuperCharged:"},
     {"[爬行者]是否被自己炸死", "PreventSuicide:"},
 }};
-constexpr std::array<MobOption, 1> endermanOptions = {{{"[末影人]设置为末影人", "PreventTeleport:"}}};
+constexpr std::array<MobOption, 1> endermanOptions = {
+    {{"[末影人]设置为末影人", "PreventTeleport:"}}};
 constexpr std::array<MobOption, 7> horseOptions = {{
     {"[马]盔甲种类", "HorseArmor:"},
     {"[马]是否携带箱子", "HorseCarryingChest:"},
@@ -85,10 +86,13 @@ constexpr std::array<MobOption, 2> rabbitOptions = {{
     {"[兔子]种类", "RabbitType:"},
     {"[兔子]不明属性", "Baby:"},
 }};
-constexpr std::array<MobOption, 1> silverfishOptions = {{{"[蠹虫]防止感染方块", "PreventBlockInfection:"}}};
-constexpr std::array<MobOption, 1> snowmanOptions = {{{"[雪人]是否允许雪人脚下造雪", "PreventSnowFormation:"}}};
+constexpr std::array<MobOption, 1> silverfishOptions = {
+    {{"[蠹虫]防止感染方块", "PreventBlockInfection:"}}};
+constexpr std::array<MobOption, 1> snowmanOptions = {
+    {{"[雪人]是否允许雪人脚下造雪", "PreventSnowFormation:"}}};
 constexpr std::array<MobOption, 1> villagerOptions = {{{"[村民]职业", "VillagerType:"}}};
-constexpr std::array<MobOption, 1> zombieOptions = {{{"[僵尸]几率加成伤害", "ReinforcementsChance:"}}};
+constexpr std::array<MobOption, 1> zombieOptions = {
+    {{"[僵尸]几率加成伤害", "ReinforcementsChance:"}}};
 constexpr std::array<MobOption, 1> zombieVillagerOptions = {{{"[僵尸村民]职业", "Profession:"}}};
 
 constexpr std::array<EntityOptions, 14> entityOptionTable = {{
@@ -113,7 +117,8 @@ constexpr std::array<EntityOptions, 14> entityOptionTable = {{
 const std::span<const EntityOptions> entityOptions = entityOptionTable;
 
 EntityOptions entityOptionsFor(std::string_view entityCaption) {
-    const auto found = std::ranges::find(entityOptionTable, entityCaption, &EntityOptions::entityCaption);
+    const auto found =
+        std::ranges::find(entityOptionTable, entityCaption, &EntityOptions::entityCaption);
     if (found != entityOptionTable.end())
         return *found;
     return {{}, "0个", {}};

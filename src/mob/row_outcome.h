@@ -16,8 +16,12 @@ struct RowOutcome {
     std::optional<core::ListEntry> row;
     std::string warning;
 
-    static RowOutcome add(std::string text, int tag = 0) { return {core::ListEntry{std::move(text), tag}, {}}; }
-    static RowOutcome warn(std::string_view message) { return {std::nullopt, std::string(message)}; }
+    static RowOutcome add(std::string text, int tag = 0) {
+        return {core::ListEntry{std::move(text), tag}, {}};
+    }
+    static RowOutcome warn(std::string_view message) {
+        return {std::nullopt, std::string(message)};
+    }
     static RowOutcome nothing() { return {}; }
 
     friend bool operator==(const RowOutcome &, const RowOutcome &) = default;

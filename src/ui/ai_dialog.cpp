@@ -44,22 +44,26 @@ AiDialog::AiDialog(QWidget *mainWindow) : QWidget(mainWindow), mainWindow_(mainW
     buildControls(this, aiDialogControls);
     addRows(control<QComboBox>(this, "组合框1"), mob::aiGoalKeys);
     addRows(control<QComboBox>(this, "组合框2"), mob::aiTargetKeys);
-    connect(control<QPushButton>(this, "超级按钮4"), &QPushButton::clicked, this, &AiDialog::onAiGoalAddClicked);
-    connect(control<QPushButton>(this, "超级按钮1"), &QPushButton::clicked, this, &AiDialog::onAiTargetAddClicked);
+    connect(control<QPushButton>(this, "超级按钮4"), &QPushButton::clicked, this,
+            &AiDialog::onAiGoalAddClicked);
+    connect(control<QPushButton>(this, "超级按钮1"), &QPushButton::clicked, this,
+            &AiDialog::onAiTargetAddClicked);
 }
 
 void AiDialog::onAiGoalAddClicked() {
     const QString priority = readText(control<QLineEdit>(this, "编辑框1"));
     const int row = selectedIndex(control<QComboBox>(this, "组合框1"));
     if (const auto line = rowToPlace(mob::addAiGoal(row, priority.toStdString())))
-        listAddRow(control<QListWidget>(mainWindow_, "列表框5"), QString::fromStdString(line->text), line->tag);
+        listAddRow(control<QListWidget>(mainWindow_, "列表框5"), QString::fromStdString(line->text),
+                   line->tag);
 }
 
 void AiDialog::onAiTargetAddClicked() {
     const QString priority = readText(control<QLineEdit>(this, "编辑框2"));
     const int row = selectedIndex(control<QComboBox>(this, "组合框2"));
     if (const auto line = rowToPlace(mob::addAiTarget(row, priority.toStdString())))
-        listAddRow(control<QListWidget>(mainWindow_, "列表框5"), QString::fromStdString(line->text), line->tag);
+        listAddRow(control<QListWidget>(mainWindow_, "列表框5"), QString::fromStdString(line->text),
+                   line->tag);
 }
 
 } // namespace ui

@@ -9,10 +9,10 @@ namespace ui {
 // Adds goal and target lines, each with its priority, to 列表框5 of the main window. It
 // stays open after each addition.
 class AiDialog : public QWidget {
-public:
+  public:
     explicit AiDialog(QWidget *mainWindow);
 
-private:
+  private:
     void onAiGoalAddClicked();
     void onAiTargetAddClicked();
 

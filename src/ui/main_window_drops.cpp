@@ -19,13 +19,16 @@
 namespace ui {
 namespace {
 
-constexpr std::array<const char *, 3> dropLabels = {"掉落数据标签1", "掉落数据标签2", "掉落数据标签3"};
-constexpr std::array<const char *, 3> dropFields = {"掉落数据编辑框1", "掉落数据编辑框2", "掉落数据编辑框3"};
+constexpr std::array<const char *, 3> dropLabels = {"掉落数据标签1", "掉落数据标签2",
+                                                    "掉落数据标签3"};
+constexpr std::array<const char *, 3> dropFields = {"掉落数据编辑框1", "掉落数据编辑框2",
+                                                    "掉落数据编辑框3"};
 
 } // namespace
 
 void MainWindow::onDropTypeSelected() {
-    const mob::DropLayout *layout = mob::dropLayout(selectedIndex(control<QComboBox>(this, "掉落类型框")));
+    const mob::DropLayout *layout =
+        mob::dropLayout(selectedIndex(control<QComboBox>(this, "掉落类型框")));
     if (!layout)
         return;
     for (std::size_t i = 0; i < dropFields.size(); ++i) {

@@ -18,7 +18,9 @@
 namespace ui {
 namespace {
 
-QString qstr(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+QString qstr(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
 
 constexpr WindowSpec optionDialogSpec = {"Veltrane-添加属性", {450, 171}};
 constexpr auto optionDialogControls = std::to_array<ControlSpec>({
@@ -35,7 +37,8 @@ constexpr auto optionDialogControls = std::to_array<ControlSpec>({
 
 } // namespace
 
-MobOptionDialog::MobOptionDialog(QWidget *mainWindow) : QWidget(mainWindow), mainWindow_(mainWindow) {
+MobOptionDialog::MobOptionDialog(QWidget *mainWindow)
+    : QWidget(mainWindow), mainWindow_(mainWindow) {
     setObjectName(QStringLiteral("MobOptionDialog"));
     setUpWindow(this, optionDialogSpec);
     buildControls(this, optionDialogControls);
@@ -63,8 +66,10 @@ void MobOptionDialog::onMobOptionConfirmClicked() {
     // The entity is the one shown since creation; the modal dialog keeps it from changing.
     const QString entity = readText(control<QLabel>(this, "透明标签2"));
     const int row = selectedIndex(control<QComboBox>(this, "组合框1"));
-    if (const auto line = rowToPlace(mob::addMobOption(entity.toStdString(), row, value.toStdString())))
-        listAddRow(control<QListWidget>(mainWindow_, "列表框2"), QString::fromStdString(line->text), line->tag);
+    if (const auto line =
+            rowToPlace(mob::addMobOption(entity.toStdString(), row, value.toStdString())))
+        listAddRow(control<QListWidget>(mainWindow_, "列表框2"), QString::fromStdString(line->text),
+                   line->tag);
 }
 
 } // namespace ui

@@ -9,10 +9,10 @@ namespace ui {
 // Adds option lines to 列表框2 of the main window: the general options and those of the
 // entity selected there when the dialog opened. It stays open after each addition.
 class MobOptionDialog : public QWidget {
-public:
+  public:
     explicit MobOptionDialog(QWidget *mainWindow);
 
-private:
+  private:
     void onMobOptionDialogCreated();
     void onMobOptionConfirmClicked();
 

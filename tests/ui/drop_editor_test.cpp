@@ -44,7 +44,7 @@ protected:
 };
 
 TEST_F(DropEditorTest, EachSelectionSetsItsLayoutAndEmptiesTheFields) {
-    openMainWindow();
+    ui::MainWindow &window = openMainWindow();
     EXPECT_EQ(captions(), (QStringList{"掉落数据", "掉落数据", "掉落数据"}));
     EXPECT_TRUE(thirdFieldShown());
 
@@ -65,6 +65,7 @@ TEST_F(DropEditorTest, EachSelectionSetsItsLayoutAndEmptiesTheFields) {
         EXPECT_EQ(thirdFieldShown(), step.third) << step.type;
         EXPECT_EQ(fieldTexts(), (QStringList{"", "", ""})) << step.type;
         EXPECT_TRUE(find<QLabel>("掉落数据标签1")->isVisible() && find<QLineEdit>("掉落数据编辑框2")->isVisible());
+        testsupport::expectControlsFit(&window);
     }
 }
 

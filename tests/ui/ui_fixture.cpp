@@ -7,9 +7,12 @@
 #include <QDir>
 #include <QFile>
 #include <QInputMethodEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTest>
 #include <QWindow>
 
@@ -65,6 +68,32 @@ void chooseRow(QComboBox *combo, int row) {
     QTest::mouseMove(view->viewport(), centre);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centre);
     ASSERT_FALSE(view->isVisible()) << "the list stayed open";
+}
+
+void expectControlsFit(const QWidget *window) {
+    for (const QWidget *widget : window->findChildren<QWidget *>()) {
+        const QString name = widget->objectName();
+        if (name.isEmpty() || name.startsWith(QStringLiteral("qt_")))
+            continue; // the widgets' own parts
+        const std::string where = name.toStdString();
+        EXPECT_TRUE(widget->parentWidget()->rect().contains(widget->geometry())) << where;
+        const QFontMetrics metrics = widget->fontMetrics();
+        if (const auto *label = qobject_cast<const QLabel *>(widget)) {
+            EXPECT_LE(metrics.horizontalAdvance(label->text()), label->contentsRect().width()) << where;
+        }
+        if (const auto *button = qobject_cast<const QPushButton *>(widget)) {
+            EXPECT_LE(metrics.horizontalAdvance(button->text()), button->width()) << where;
+        }
+        if (const auto *combo = qobject_cast<const QComboBox *>(widget)) {
+            QStyleOptionComboBox option;
+            option.initFrom(combo);
+            const int room = combo->style()
+                                 ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo)
+                                 .width();
+            for (int row = 0; row < combo->count(); ++row)
+                EXPECT_LE(metrics.horizontalAdvance(combo->itemText(row)), room) << where << " row " << row;
+        }
+    }
 }
 
 void clickAsUser(QWidget *button) {
