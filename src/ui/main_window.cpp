@@ -10,10 +10,12 @@
 #include "mob/drop_types.h"
 #include "mob/entity_types.h"
 #include "mob/mob_config.h"
+#include "ui/ai_dialog.h"
 #include "ui/config_save.h"
 #include "ui/host.h"
 #include "ui/main_window_layout.h"
 #include "ui/message.h"
+#include "ui/mob_option_dialog.h"
 #include "ui/mob_preview_window.h"
 #include "ui/widgets.h"
 
@@ -54,6 +56,10 @@ MainWindow::MainWindow() {
     for (const mob::DropType &type : mob::dropTypes)
         comboAddRow(dropTypeBox, qstr(type.caption));
 
+    connect(dropTypeBox, &QComboBox::activated, this, &MainWindow::onDropTypeSelected);
+    bindClick("掉落数据添加按钮", &MainWindow::onDropAddClicked);
+    bindClick("超级按钮4", &MainWindow::onOptionAddClicked);
+    bindClick("超级按钮7", &MainWindow::onAiAddClicked);
     bindClick("超级按钮1", &MainWindow::onKillMessageAddClicked);
     connect(control<QLineEdit>(this, "编辑框1"), &QLineEdit::returnPressed, this,
             &MainWindow::onKillMessageAddClicked);
@@ -109,6 +115,10 @@ void MainWindow::onKillMessageAddClicked() {
     }
     listAddRow(control<QListWidget>(this, "列表框4"), message, 0);
 }
+
+void MainWindow::onOptionAddClicked() { openWindow(new MobOptionDialog(this), true); }
+
+void MainWindow::onAiAddClicked() { openWindow(new AiDialog(this), true); }
 
 void MainWindow::onMobClearClicked() {
     for (const char *field : {"怪物编号框", "怪物伤害框", "怪物名称框"})

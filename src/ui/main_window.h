@@ -22,6 +22,10 @@ public:
 private:
     void onMainWindowCreated();
     void onKillMessageAddClicked();
+    void onDropTypeSelected(); // in main_window_drops.cpp
+    void onDropAddClicked();
+    void onOptionAddClicked();
+    void onAiAddClicked();
     void onMobClearClicked();
     void onMobGenerateClicked();
     void onMobPreviewClicked();

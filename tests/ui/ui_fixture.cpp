@@ -2,14 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui_fixture.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QInputMethodEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTest>
+#include <QWindow>
 
 #include "ui/message.h"
 #include "ui/widgets.h"
@@ -51,6 +56,52 @@ void typeInto(QWidget *widget, const QString &text) {
             QApplication::sendEvent(widget, &event);
         }
     }
+}
+
+void chooseRow(QComboBox *combo, int row) {
+    combo->showPopup();
+    QAbstractItemView *view = combo->view();
+    const QModelIndex index = view->model()->index(row, combo->modelColumn());
+    ASSERT_TRUE(index.isValid()) << "no row " << row;
+    view->scrollTo(index);
+    const QPoint centre = view->visualRect(index).center();
+    QTest::mouseMove(view->viewport(), centre);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centre);
+    ASSERT_FALSE(view->isVisible()) << "the list stayed open";
+}
+
+void expectControlsFit(const QWidget *window) {
+    for (const QWidget *widget : window->findChildren<QWidget *>()) {
+        const QString name = widget->objectName();
+        if (name.isEmpty() || name.startsWith(QStringLiteral("qt_")))
+            continue; // the widgets' own parts
+        const std::string where = name.toStdString();
+        EXPECT_TRUE(widget->parentWidget()->rect().contains(widget->geometry())) << where;
+        const QFontMetrics metrics = widget->fontMetrics();
+        if (const auto *label = qobject_cast<const QLabel *>(widget)) {
+            EXPECT_LE(metrics.horizontalAdvance(label->text()), label->contentsRect().width()) << where;
+        }
+        if (const auto *button = qobject_cast<const QPushButton *>(widget)) {
+            EXPECT_LE(metrics.horizontalAdvance(button->text()), button->width()) << where;
+        }
+        if (const auto *combo = qobject_cast<const QComboBox *>(widget)) {
+            QStyleOptionComboBox option;
+            option.initFrom(combo);
+            const int room = combo->style()
+                                 ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo)
+                                 .width();
+            for (int row = 0; row < combo->count(); ++row)
+                EXPECT_LE(metrics.horizontalAdvance(combo->itemText(row)), room) << where << " row " << row;
+        }
+    }
+}
+
+void clickAsUser(QWidget *button) {
+    QWindow *window = button->window()->windowHandle();
+    ASSERT_NE(window, nullptr);
+    const QPoint centre = window->mapFromGlobal(button->mapToGlobal(button->rect().center()));
+    QTest::mouseClick(window, Qt::LeftButton, {}, centre);
+    QApplication::processEvents();
 }
 
 void GuiTest::type(const char *editName, const QString &text) {

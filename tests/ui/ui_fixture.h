@@ -5,6 +5,7 @@
 #include <vector>
 
 #include <QByteArray>
+#include <QComboBox>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -22,6 +23,17 @@ struct RecordedMessage {
 
 // Types the text as a user would: keys for ASCII, input-method commits for the rest.
 void typeInto(QWidget *widget, const QString &text);
+
+// Picks a row of a drop-down list as a user does: opens the list and clicks the row.
+void chooseRow(QComboBox *combo, int row);
+
+// Every named control of the window lies inside its parent, and no caption, label text or
+// row of a drop-down list is wider than the room its control gives it.
+void expectControlsFit(const QWidget *window);
+
+// A click that goes through the window system, so a window blocked by a modal one
+// does not receive it (a plain widget click would be delivered all the same).
+void clickAsUser(QWidget *button);
 
 // Each test runs in a fresh working directory, records the message boxes instead of
 // showing them, and closes every window it opened.
