@@ -13,6 +13,7 @@
 #include "ui/ai_dialog.h"
 #include "ui/config_save.h"
 #include "ui/host.h"
+#include "ui/item_window.h"
 #include "ui/main_window_layout.h"
 #include "ui/message.h"
 #include "ui/mob_option_dialog.h"
@@ -66,6 +67,7 @@ MainWindow::MainWindow() {
     bindClick("超级按钮18", &MainWindow::onMobClearClicked);
     bindClick("超级按钮13", &MainWindow::onMobGenerateClicked);
     bindClick("超级按钮15", &MainWindow::onMobPreviewClicked);
+    bindClick("超级按钮17", &MainWindow::onItemEditorClicked);
     // The delete and clear buttons of the sheet's lists.
     const auto bindListButton = [this](const char *button, const char *list, bool clearAll) {
         connect(control<QPushButton>(this, button), &QPushButton::clicked, this, [this, list, clearAll] {
@@ -186,5 +188,7 @@ void MainWindow::onMobPreviewClicked() {
         return;
     openWindow(new MobPreviewWindow(this, qstr(texts_.mobConfigText)), true);
 }
+
+void MainWindow::onItemEditorClicked() { openItemWindow(this, texts_.itemConfigText); }
 
 } // namespace ui

@@ -29,6 +29,7 @@ private:
     void onMobClearClicked();
     void onMobGenerateClicked();
     void onMobPreviewClicked();
+    void onItemEditorClicked();
     // Runs the generation on the current sheet, warns about a missing base field and
     // updates the shared texts; callers then look at mobConfigReady.
     void generateMobConfig();

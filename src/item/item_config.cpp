@@ -1,0 +1,111 @@
+// SPDX-FileCopyrightText: 2026 Veltrane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "item/item_config.h"
+
+#include <array>
+#include <ranges>
+
+#include "core/number.h"
+#include "core/text.h"
+#include "item/attribute_types.h"
+#include "item/yaml_scalar.h"
+
+namespace item {
+
+std::string buildLoreBlock(std::string_view description) {
+    const std::vector<std::string> lines = core::splitCrLfLines(description);
+    if (lines.empty())
+        return {};
+    std::string out = "  Lore:\r\n";
+    for (const std::string &line : lines) {
+        out += "  - ";
+        // Quoted where it would not read back as typed; so is an empty line, which would
+        // otherwise read back as null and drop out of the lore.
+        out += yamlScalar(line);
+        out += "\r\n";
+    }
+    return out;
+}
+
+std::string buildAttributeBlock(const std::vector<core::ListEntry> &rows) {
+    std::array<std::string, attributeSlots.size()> sections;
+    for (const core::ListEntry &row : rows | std::views::reverse) {
+        if (row.tag < 0 || static_cast<std::size_t>(row.tag) >= sections.size())
+            continue;
+        // The row text carries four blanks for the list; under the slot header it needs six.
+        std::string &section = sections[static_cast<std::size_t>(row.tag)];
+        section += "  ";
+        section += row.text;
+        section += "\r\n";
+    }
+    std::string out;
+    for (std::size_t slot = 0; slot < sections.size(); ++slot) {
+        if (sections[slot].empty())
+            continue;
+        out += "    ";
+        out += attributeSlots[slot].key;
+        out += ":\r\n";
+        out += sections[slot];
+    }
+    return out.empty() ? std::string() : "  Attributes:\r\n" + out;
+}
+
+std::string buildEnchantmentBlock(const std::vector<core::ListEntry> &rows) {
+    if (rows.empty())
+        return {};
+    std::string out = "  Enchantments:\r\n";
+    for (const core::ListEntry &row : rows | std::views::reverse) {
+        out += "  - ";
+        out += row.text;
+        out += ":";
+        out += core::formatInteger(row.tag);
+        out += "\r\n";
+    }
+    return out;
+}
+
+std::string generateItemConfig(const ItemSheet &sheet) {
+    std::string out = sheet.identifier;
+    out += ":\r\n  Id: ";
+    out += sheet.material;
+    out += "\r\n  Data: ";
+    out += sheet.dataValue;
+    out += "\r\n  Display: ";
+    // An empty name stays without a value, so the item keeps its default name.
+    if (!sheet.displayName.empty())
+        out += yamlScalar(sheet.displayName);
+    out += "\r\n";
+    out += buildLoreBlock(sheet.description);
+    out += "\r\n";
+    out += buildAttributeBlock(sheet.attributeRows);
+    out += "\r\n";
+    out += buildEnchantmentBlock(sheet.enchantmentRows);
+    return out;
+}
+
+std::vector<core::NamedText> itemSheetTexts(const ItemSheet &sheet) {
+    std::vector<core::NamedText> texts = {
+        {"物品编号", sheet.identifier},
+        {"物品种类", sheet.material},
+        {"物品耐久", sheet.dataValue},
+        {"物品名称", sheet.displayName},
+    };
+    // The lines are the description's own bytes between the CR LF pairs.
+    const std::string_view description = sheet.description;
+    std::size_t start = 0;
+    int number = 1;
+    for (const std::string &line : core::splitCrLfLines(description)) {
+        texts.push_back({"物品描述第" + std::to_string(number++) + "行",
+                         description.substr(start, line.size())});
+        start += line.size() + core::crlf.size();
+    }
+    const auto addRows = [&texts](std::string_view list, const std::vector<core::ListEntry> &rows) {
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            texts.push_back({std::string(list) + "第" + std::to_string(i + 1) + "行", rows[i].text});
+    };
+    addRows("物品属性列表", sheet.attributeRows);
+    addRows("物品附魔列表", sheet.enchantmentRows);
+    return texts;
+}
+
+} // namespace item

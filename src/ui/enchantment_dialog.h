@@ -1,0 +1,24 @@
+// SPDX-FileCopyrightText: 2026 Veltrane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QWidget>
+
+class QListWidget;
+
+namespace ui {
+
+// Appends enchantment rows, tagged with their level, to the item's enchantment list. Not
+// modal: the item window stays usable beside it.
+class EnchantmentDialog : public QWidget {
+public:
+    EnchantmentDialog(QWidget *owner, QListWidget *enchantmentList);
+
+private:
+    void onEnchantmentSelected();
+    void onEnchantmentConfirmClicked();
+
+    QListWidget *enchantmentList_;
+};
+
+} // namespace ui
