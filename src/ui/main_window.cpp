@@ -18,6 +18,7 @@
 #include "ui/message.h"
 #include "ui/mob_option_dialog.h"
 #include "ui/mob_preview_window.h"
+#include "ui/reference_windows.h"
 #include "ui/widgets.h"
 
 namespace ui {
@@ -68,6 +69,10 @@ MainWindow::MainWindow() {
     bindClick("超级按钮13", &MainWindow::onMobGenerateClicked);
     bindClick("超级按钮15", &MainWindow::onMobPreviewClicked);
     bindClick("超级按钮17", &MainWindow::onItemEditorClicked);
+    bindClick("超级按钮11", &MainWindow::onColourCodesClicked);
+    bindClick("超级按钮10", &MainWindow::onCommandListClicked);
+    bindClick("超级按钮12", &MainWindow::onVariableListClicked);
+    bindClick("超级按钮19", &MainWindow::onLanguageClicked);
     // The delete and clear buttons of the sheet's lists.
     const auto bindListButton = [this](const char *button, const char *list, bool clearAll) {
         connect(control<QPushButton>(this, button), &QPushButton::clicked, this, [this, list, clearAll] {
@@ -190,5 +195,18 @@ void MainWindow::onMobPreviewClicked() {
 }
 
 void MainWindow::onItemEditorClicked() { openItemWindow(this, texts_.itemConfigText); }
+void MainWindow::onColourCodesClicked() {
+    openOrRaise(colourCodeWindow_, [this] { return new ColourCodeWindow(this); });
+}
+
+void MainWindow::onCommandListClicked() {
+    openOrRaise(commandListWindow_, [this] { return new CommandListWindow(this); });
+}
+
+void MainWindow::onVariableListClicked() {
+    openOrRaise(variableListWindow_, [this] { return new VariableListWindow(this); });
+}
+
+void MainWindow::onLanguageClicked() { openWindow(new LanguageWindow(this), true); }
 
 } // namespace ui

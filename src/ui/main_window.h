@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 #include "mob/mob_sheet.h"
@@ -30,6 +31,10 @@ private:
     void onMobGenerateClicked();
     void onMobPreviewClicked();
     void onItemEditorClicked();
+    void onColourCodesClicked();
+    void onCommandListClicked();
+    void onVariableListClicked();
+    void onLanguageClicked();
     // Runs the generation on the current sheet, warns about a missing base field and
     // updates the shared texts; callers then look at mobConfigReady.
     void generateMobConfig();
@@ -37,6 +42,8 @@ private:
     void bindClick(const char *button, void (MainWindow::*handler)());
 
     SharedTexts texts_;
+    // The reference windows that are not modal, raised again rather than opened twice.
+    QPointer<QWidget> colourCodeWindow_, commandListWindow_, variableListWindow_;
 };
 
 } // namespace ui

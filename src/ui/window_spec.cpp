@@ -10,6 +10,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "ui/shape_box.h"
+
 namespace ui {
 namespace {
 
@@ -47,6 +49,10 @@ QWidget *createControl(ControlKind kind, QWidget *parent, const QString &caption
         button->setAutoDefault(false);
         return button;
     }
+    case ControlKind::RoundedShapeBox:
+        return new ShapeBox(ShapeBox::Shape::RoundedRectangle, parent);
+    case ControlKind::CircleShapeBox:
+        return new ShapeBox(ShapeBox::Shape::Circle, parent);
     }
     return nullptr;
 }

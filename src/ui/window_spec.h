@@ -19,6 +19,8 @@ enum class ControlKind {
     ComboBox,      // drop-down list without edit field, no row selected
     ListBox,
     PushButton,
+    RoundedShapeBox, // white, outlined as a rounded rectangle; may hold controls
+    CircleShapeBox,  // white, outlined as a circle; may hold controls
 };
 
 struct ControlSpec {
@@ -26,7 +28,7 @@ struct ControlSpec {
     const char *name;
     const char *caption;
     int x, y, width, height;
-    const char *parent = nullptr; // object name of the group box, or the window itself
+    const char *parent = nullptr; // object name of the group or shape box, or the window itself
     bool inert = false;           // shown, but nothing is bound to it
 };
 
