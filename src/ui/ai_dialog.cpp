@@ -33,7 +33,7 @@ constexpr auto aiDialogControls = std::to_array<ControlSpec>({
 
 template <std::size_t N> void addRows(QComboBox *combo, const std::array<mob::AiKey, N> &keys) {
     for (const mob::AiKey &key : keys)
-        comboAddRow(combo, QString::fromUtf8(key.caption.data(), qsizetype(key.caption.size())));
+        comboAddRow(combo, toQString(key.caption));
 }
 
 } // namespace
@@ -44,10 +44,8 @@ AiDialog::AiDialog(QWidget *mainWindow) : QWidget(mainWindow), mainWindow_(mainW
     buildControls(this, aiDialogControls);
     addRows(control<QComboBox>(this, "组合框1"), mob::aiGoalKeys);
     addRows(control<QComboBox>(this, "组合框2"), mob::aiTargetKeys);
-    connect(control<QPushButton>(this, "超级按钮4"), &QPushButton::clicked, this,
-            &AiDialog::onAiGoalAddClicked);
-    connect(control<QPushButton>(this, "超级按钮1"), &QPushButton::clicked, this,
-            &AiDialog::onAiTargetAddClicked);
+    bindClick(this, "超级按钮4", &AiDialog::onAiGoalAddClicked);
+    bindClick(this, "超级按钮1", &AiDialog::onAiTargetAddClicked);
 }
 
 void AiDialog::onAiGoalAddClicked() {

@@ -15,12 +15,6 @@
 #include "ui/widgets.h"
 
 namespace ui {
-namespace {
-
-QString qstr(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
-
-} // namespace
-
 EnchantmentDialog::EnchantmentDialog(QWidget *owner, QListWidget *enchantmentList)
     : QWidget(owner), enchantmentList_(enchantmentList) {
     setObjectName(QStringLiteral("EnchantmentDialog"));
@@ -28,10 +22,9 @@ EnchantmentDialog::EnchantmentDialog(QWidget *owner, QListWidget *enchantmentLis
     buildControls(this, enchantmentDialogControls);
     auto *typeBox = control<QComboBox>(this, "组合框1");
     for (const item::EnchantmentType &type : item::enchantmentTypes)
-        comboAddRow(typeBox, qstr(type.caption));
+        comboAddRow(typeBox, toQString(type.caption));
     connect(typeBox, &QComboBox::currentIndexChanged, this, &EnchantmentDialog::onEnchantmentSelected);
-    connect(control<QPushButton>(this, "掉落数据添加按钮"), &QPushButton::clicked, this,
-            &EnchantmentDialog::onEnchantmentConfirmClicked);
+    bindClick(this, "掉落数据添加按钮", &EnchantmentDialog::onEnchantmentConfirmClicked);
 }
 
 void EnchantmentDialog::onEnchantmentSelected() {
@@ -39,7 +32,7 @@ void EnchantmentDialog::onEnchantmentSelected() {
     if (index < 0 || static_cast<std::size_t>(index) >= item::enchantmentTypes.size())
         return;
     writeText(control<QLabel>(this, "透明标签2"),
-              qstr(item::enchantmentTypes[static_cast<std::size_t>(index)].highestLevel));
+              toQString(item::enchantmentTypes[static_cast<std::size_t>(index)].highestLevel));
 }
 
 void EnchantmentDialog::onEnchantmentConfirmClicked() {
@@ -47,7 +40,7 @@ void EnchantmentDialog::onEnchantmentConfirmClicked() {
         item::enchantmentRow(selectedIndex(control<QComboBox>(this, "组合框1")),
                              readText(control<QLineEdit>(this, "编辑框1")).toStdString());
     if (row)
-        listAddRow(enchantmentList_, qstr(row->text), row->tag);
+        listAddRow(enchantmentList_, toQString(row->text), row->tag);
 }
 
 } // namespace ui

@@ -16,12 +16,6 @@
 #include "ui/widgets.h"
 
 namespace ui {
-namespace {
-
-QString qstr(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
-
-} // namespace
-
 ItemAttributeDialog::ItemAttributeDialog(QWidget *owner, QListWidget *attributeList)
     : QWidget(owner), attributeList_(attributeList) {
     setObjectName(QStringLiteral("ItemAttributeDialog"));
@@ -29,12 +23,11 @@ ItemAttributeDialog::ItemAttributeDialog(QWidget *owner, QListWidget *attributeL
     buildControls(this, itemAttributeDialogControls);
     auto *slotBox = control<QComboBox>(this, "组合框2");
     for (const item::AttributeSlot &slot : item::attributeSlots)
-        comboAddRow(slotBox, qstr(slot.caption));
+        comboAddRow(slotBox, toQString(slot.caption));
     auto *typeBox = control<QComboBox>(this, "组合框1");
     for (const item::AttributeType &type : item::attributeTypes)
-        comboAddRow(typeBox, qstr(type.caption));
-    connect(control<QPushButton>(this, "物品数据添加按钮"), &QPushButton::clicked, this,
-            &ItemAttributeDialog::onAttributeConfirmClicked);
+        comboAddRow(typeBox, toQString(type.caption));
+    bindClick(this, "物品数据添加按钮", &ItemAttributeDialog::onAttributeConfirmClicked);
 }
 
 void ItemAttributeDialog::onAttributeConfirmClicked() {
@@ -44,10 +37,10 @@ void ItemAttributeDialog::onAttributeConfirmClicked() {
                            readText(control<QLineEdit>(this, "编辑框1")).toStdString());
     if (!row)
         return;
-    listAddRow(attributeList_, qstr(row->text), row->tag);
+    listAddRow(attributeList_, toQString(row->text), row->tag);
     const int minute = clockMinute();
     const int second = clockSecond();
-    writeText(control<QLabel>(this, "透明标签2"), qstr(item::attributeAddedStatus(minute, second)));
+    writeText(control<QLabel>(this, "透明标签2"), toQString(item::attributeAddedStatus(minute, second)));
 }
 
 } // namespace ui

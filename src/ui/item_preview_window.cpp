@@ -20,7 +20,7 @@ ItemPreviewWindow::ItemPreviewWindow(ItemWindow *owner) : QWidget(owner) {
 
 void ItemPreviewWindow::onItemPreviewWindowCreated(ItemWindow *owner) {
     const std::string &text = owner->generateItemConfig();
-    writeText(control<QPlainTextEdit>(this, "编辑框1"), QString::fromUtf8(text.data(), qsizetype(text.size())));
+    writeText(control<QPlainTextEdit>(this, "编辑框1"), toQString(text));
 }
 
 } // namespace ui

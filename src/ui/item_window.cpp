@@ -18,31 +18,17 @@
 #include "ui/widgets.h"
 
 namespace ui {
-namespace {
-
-const QString windowName = QStringLiteral("ItemWindow");
-
-QString qstr(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
-
-void bringToFront(QWidget *window) {
-    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
-    window->raise();
-    window->activateWindow();
-}
-
-} // namespace
-
 ItemWindow::ItemWindow(QWidget *owner, std::string &itemConfigText)
     : QWidget(owner), itemConfigText_(itemConfigText) {
-    setObjectName(windowName);
+    setObjectName(QStringLiteral("ItemWindow"));
     setUpWindow(this, itemWindowSpec);
     buildControls(this, itemWindowControls);
 
-    bindClick("掉落数据添加按钮", &ItemWindow::onAttributeAddClicked);
-    bindClick("掉落数据添加按钮1", &ItemWindow::onEnchantmentAddClicked);
-    bindClick("超级按钮18", &ItemWindow::onItemClearClicked);
-    bindClick("超级按钮6", &ItemWindow::onItemPreviewClicked);
-    bindClick("超级按钮13", &ItemWindow::onItemGenerateClicked);
+    bindClick(this, "掉落数据添加按钮", &ItemWindow::onAttributeAddClicked);
+    bindClick(this, "掉落数据添加按钮1", &ItemWindow::onEnchantmentAddClicked);
+    bindClick(this, "超级按钮18", &ItemWindow::onItemClearClicked);
+    bindClick(this, "超级按钮6", &ItemWindow::onItemPreviewClicked);
+    bindClick(this, "超级按钮13", &ItemWindow::onItemGenerateClicked);
     // The delete and clear buttons of the two lists.
     const auto bindListButton = [this](const char *button, const char *list, bool clearAll) {
         connect(control<QPushButton>(this, button), &QPushButton::clicked, this, [this, list, clearAll] {
@@ -59,10 +45,6 @@ ItemWindow::ItemWindow(QWidget *owner, std::string &itemConfigText)
     bindListButton("超级按钮4", "列表框2", true);
 
     onItemWindowCreated();
-}
-
-void ItemWindow::bindClick(const char *button, void (ItemWindow::*handler)()) {
-    connect(control<QPushButton>(this, button), &QPushButton::clicked, this, handler);
 }
 
 void ItemWindow::closeEvent(QCloseEvent *event) {
@@ -83,12 +65,8 @@ void ItemWindow::onAttributeAddClicked() {
 }
 
 void ItemWindow::onEnchantmentAddClicked() {
-    if (enchantmentDialog_ && enchantmentDialog_->isVisible()) {
-        bringToFront(enchantmentDialog_);
-        return;
-    }
-    enchantmentDialog_ = new EnchantmentDialog(this, control<QListWidget>(this, "列表框2"));
-    openWindow(enchantmentDialog_, false);
+    openOrRaise(enchantmentDialog_,
+                [this] { return new EnchantmentDialog(this, control<QListWidget>(this, "列表框2")); });
 }
 
 void ItemWindow::onItemClearClicked() {
@@ -104,7 +82,7 @@ void ItemWindow::onItemGenerateClicked() {
     const item::ItemSheet sheet = readItemSheet();
     itemConfigText_ = item::generateItemConfig(sheet);
     const QString folder = QStringLiteral("Items");
-    if (!saveConfigFile(folder, qstr(sheet.identifier), itemConfigText_, item::itemSheetTexts(sheet)))
+    if (!saveConfigFile(folder, toQString(sheet.identifier), itemConfigText_, item::itemSheetTexts(sheet)))
         return;
     showMessage(QStringLiteral("物品配置已经生成到(%1)文件中，请注意查看!").arg(configFolderPath(folder)),
                 false);
@@ -129,15 +107,5 @@ const std::string &ItemWindow::generateItemConfig() {
     return itemConfigText_;
 }
 
-void openItemWindow(QWidget *owner, std::string &itemConfigText) {
-    // A closed window may wait for its deletion a little while; only a shown one counts.
-    for (QWidget *window : owner->findChildren<QWidget *>(windowName, Qt::FindDirectChildrenOnly)) {
-        if (window->isVisible()) {
-            bringToFront(window);
-            return;
-        }
-    }
-    openWindow(new ItemWindow(owner, itemConfigText), false);
-}
 
 } // namespace ui

@@ -35,13 +35,9 @@ private:
     void onItemPreviewClicked();
     void onItemGenerateClicked();
 
-    void bindClick(const char *button, void (ItemWindow::*handler)());
 
     std::string &itemConfigText_;
     QPointer<QWidget> enchantmentDialog_;
 };
-
-// Opens ItemWindow over the owner, or brings the one already open to the front.
-void openItemWindow(QWidget *owner, std::string &itemConfigText);
 
 } // namespace ui

@@ -24,8 +24,6 @@
 namespace ui {
 namespace {
 
-QString qstr(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
-
 struct BalloonTip {
     const char *control;
     const char *text;
@@ -52,27 +50,27 @@ MainWindow::MainWindow() {
 
     auto *entityBox = control<QComboBox>(this, "怪物类型框");
     for (const mob::EntityType &type : mob::entityTypes)
-        comboAddRow(entityBox, qstr(type.caption));
+        comboAddRow(entityBox, toQString(type.caption));
     setSelectedIndex(entityBox, 0);
     auto *dropTypeBox = control<QComboBox>(this, "掉落类型框");
     for (const mob::DropType &type : mob::dropTypes)
-        comboAddRow(dropTypeBox, qstr(type.caption));
+        comboAddRow(dropTypeBox, toQString(type.caption));
 
     connect(dropTypeBox, &QComboBox::activated, this, &MainWindow::onDropTypeSelected);
-    bindClick("掉落数据添加按钮", &MainWindow::onDropAddClicked);
-    bindClick("超级按钮4", &MainWindow::onOptionAddClicked);
-    bindClick("超级按钮7", &MainWindow::onAiAddClicked);
-    bindClick("超级按钮1", &MainWindow::onKillMessageAddClicked);
+    bindClick(this, "掉落数据添加按钮", &MainWindow::onDropAddClicked);
+    bindClick(this, "超级按钮4", &MainWindow::onOptionAddClicked);
+    bindClick(this, "超级按钮7", &MainWindow::onAiAddClicked);
+    bindClick(this, "超级按钮1", &MainWindow::onKillMessageAddClicked);
     connect(control<QLineEdit>(this, "编辑框1"), &QLineEdit::returnPressed, this,
             &MainWindow::onKillMessageAddClicked);
-    bindClick("超级按钮18", &MainWindow::onMobClearClicked);
-    bindClick("超级按钮13", &MainWindow::onMobGenerateClicked);
-    bindClick("超级按钮15", &MainWindow::onMobPreviewClicked);
-    bindClick("超级按钮17", &MainWindow::onItemEditorClicked);
-    bindClick("超级按钮11", &MainWindow::onColourCodesClicked);
-    bindClick("超级按钮10", &MainWindow::onCommandListClicked);
-    bindClick("超级按钮12", &MainWindow::onVariableListClicked);
-    bindClick("超级按钮19", &MainWindow::onLanguageClicked);
+    bindClick(this, "超级按钮18", &MainWindow::onMobClearClicked);
+    bindClick(this, "超级按钮13", &MainWindow::onMobGenerateClicked);
+    bindClick(this, "超级按钮15", &MainWindow::onMobPreviewClicked);
+    bindClick(this, "超级按钮17", &MainWindow::onItemEditorClicked);
+    bindClick(this, "超级按钮11", &MainWindow::onColourCodesClicked);
+    bindClick(this, "超级按钮10", &MainWindow::onCommandListClicked);
+    bindClick(this, "超级按钮12", &MainWindow::onVariableListClicked);
+    bindClick(this, "超级按钮19", &MainWindow::onLanguageClicked);
     // The delete and clear buttons of the sheet's lists.
     const auto bindListButton = [this](const char *button, const char *list, bool clearAll) {
         connect(control<QPushButton>(this, button), &QPushButton::clicked, this, [this, list, clearAll] {
@@ -92,10 +90,6 @@ MainWindow::MainWindow() {
     bindListButton("超级按钮20", "列表框4", false);
 
     onMainWindowCreated();
-}
-
-void MainWindow::bindClick(const char *button, void (MainWindow::*handler)()) {
-    connect(control<QPushButton>(this, button), &QPushButton::clicked, this, handler);
 }
 
 void MainWindow::onMainWindowCreated() {
@@ -181,7 +175,7 @@ void MainWindow::onMobGenerateClicked() {
         return;
     const mob::MobSheet sheet = readMobSheet();
     const QString folder = QStringLiteral("mobs");
-    if (!saveConfigFile(folder, qstr(sheet.identifier), texts_.mobConfigText, mob::mobSheetTexts(sheet)))
+    if (!saveConfigFile(folder, toQString(sheet.identifier), texts_.mobConfigText, mob::mobSheetTexts(sheet)))
         return;
     showMessage(QStringLiteral("怪物配置已经生成到(%1)文件中，请注意查看!").arg(configFolderPath(folder)),
                 false);
@@ -191,10 +185,12 @@ void MainWindow::onMobPreviewClicked() {
     generateMobConfig();
     if (!texts_.mobConfigReady)
         return;
-    openWindow(new MobPreviewWindow(this, qstr(texts_.mobConfigText)), true);
+    openWindow(new MobPreviewWindow(this, toQString(texts_.mobConfigText)), true);
 }
 
-void MainWindow::onItemEditorClicked() { openItemWindow(this, texts_.itemConfigText); }
+void MainWindow::onItemEditorClicked() {
+    openOrRaise(itemWindow_, [this] { return new ItemWindow(this, texts_.itemConfigText); });
+}
 void MainWindow::onColourCodesClicked() {
     openOrRaise(colourCodeWindow_, [this] { return new ColourCodeWindow(this); });
 }

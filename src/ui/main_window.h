@@ -39,11 +39,10 @@ private:
     // updates the shared texts; callers then look at mobConfigReady.
     void generateMobConfig();
 
-    void bindClick(const char *button, void (MainWindow::*handler)());
 
     SharedTexts texts_;
     // The reference windows that are not modal, raised again rather than opened twice.
-    QPointer<QWidget> colourCodeWindow_, commandListWindow_, variableListWindow_;
+    QPointer<QWidget> itemWindow_, colourCodeWindow_, commandListWindow_, variableListWindow_;
 };
 
 } // namespace ui

@@ -36,7 +36,7 @@ void MainWindow::onDropTypeSelected() {
         const std::string_view caption = layout->fieldCaptions[i];
         auto *label = control<QLabel>(this, dropLabels[i]);
         ui::setVisible(label, shown);
-        writeText(label, QString::fromUtf8(caption.data(), qsizetype(caption.size())));
+        writeText(label, toQString(caption));
         auto *field = control<QLineEdit>(this, dropFields[i]);
         ui::setVisible(field, shown);
         // Every selection empties the fields, also when the layout stays the same.

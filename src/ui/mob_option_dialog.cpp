@@ -18,10 +18,6 @@
 namespace ui {
 namespace {
 
-QString qstr(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 constexpr WindowSpec optionDialogSpec = {"Veltrane-添加属性", {450, 171}};
 constexpr auto optionDialogControls = std::to_array<ControlSpec>({
     {ControlKind::Label, "透明标签1", "选定怪物:", 8, 8, 56, 16},
@@ -44,9 +40,8 @@ MobOptionDialog::MobOptionDialog(QWidget *mainWindow)
     buildControls(this, optionDialogControls);
     auto *options = control<QComboBox>(this, "组合框1");
     for (const mob::MobOption &option : mob::generalOptions)
-        comboAddRow(options, qstr(option.caption));
-    connect(control<QPushButton>(this, "掉落数据添加按钮"), &QPushButton::clicked, this,
-            &MobOptionDialog::onMobOptionConfirmClicked);
+        comboAddRow(options, toQString(option.caption));
+    bindClick(this, "掉落数据添加按钮", &MobOptionDialog::onMobOptionConfirmClicked);
     onMobOptionDialogCreated();
 }
 
@@ -55,10 +50,10 @@ void MobOptionDialog::onMobOptionDialogCreated() {
     const QString entity = comboRowText(entityBox, selectedIndex(entityBox));
     writeText(control<QLabel>(this, "透明标签2"), entity);
     const mob::EntityOptions entry = mob::entityOptionsFor(entity.toStdString());
-    writeText(control<QLabel>(this, "透明标签4"), qstr(entry.countText));
+    writeText(control<QLabel>(this, "透明标签4"), toQString(entry.countText));
     auto *options = control<QComboBox>(this, "组合框1");
     for (const mob::MobOption &option : entry.rows)
-        comboAddRow(options, qstr(option.caption));
+        comboAddRow(options, toQString(option.caption));
 }
 
 void MobOptionDialog::onMobOptionConfirmClicked() {

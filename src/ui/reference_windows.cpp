@@ -22,8 +22,6 @@
 namespace ui {
 namespace {
 
-QString qstr(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
-
 constexpr WindowSpec colourCodeSpec = {"Veltrane-颜色代码", {380, 500}, false, true};
 constexpr WindowSpec commandListSpec = {"Veltrane-指令列表", {380, 500}};
 constexpr WindowSpec variableListSpec = {"Veltrane-变量列表", {380, 500}};
@@ -111,7 +109,7 @@ ColourCodeWindow::ColourCodeWindow(QWidget *owner) : QWidget(owner) {
     buildControls(this, colourCodeControls(cells));
     QStringList captions;
     for (const ColourCell &cell : cells)
-        captions << qstr(cell.code->caption);
+        captions << toQString(cell.code->caption);
     // Clear of the box's outline on both sides.
     const QFont captionFont = fittingFont(font(), captions, boxWidth - 4);
     for (const ColourCell &cell : cells) {
@@ -138,7 +136,7 @@ CommandListWindow::CommandListWindow(QWidget *owner) : QWidget(owner) {
     setObjectName(QStringLiteral("CommandListWindow"));
     setUpWindow(this, commandListSpec);
     buildControls(this, commandListControls);
-    writeText(control<QPlainTextEdit>(this, "编辑框1"), qstr(reference::commandReferenceText));
+    writeText(control<QPlainTextEdit>(this, "编辑框1"), toQString(reference::commandReferenceText));
 }
 
 VariableListWindow::VariableListWindow(QWidget *owner) : QWidget(owner) {
@@ -155,13 +153,13 @@ VariableListWindow::VariableListWindow(QWidget *owner) : QWidget(owner) {
     // same column.
     int placeholderWidth = 0;
     for (std::string_view row : reference::variableRows) {
-        const QString placeholder = qstr(row.substr(0, row.find('\t')));
+        const QString placeholder = toQString(row.substr(0, row.find('\t')));
         placeholderWidth = std::max(placeholderWidth, list->fontMetrics().horizontalAdvance(placeholder));
     }
     const int gap = list->fontMetrics().horizontalAdvance(QStringLiteral("  "));
     list->setItemDelegate(new TabStopDelegate(placeholderWidth + gap, list));
     for (std::string_view row : reference::variableRows)
-        listAddRow(list, qstr(row), 0);
+        listAddRow(list, toQString(row), 0);
 }
 
 LanguageWindow::LanguageWindow(QWidget *owner) : QWidget(owner) {
@@ -177,17 +175,6 @@ LanguageWindow::LanguageWindow(QWidget *owner) : QWidget(owner) {
     const QFont captionFont = fittingFont(font(), captions, buttons.front()->width() - 6);
     for (QPushButton *button : buttons)
         button->setFont(captionFont);
-}
-
-void openOrRaise(QPointer<QWidget> &open, const std::function<QWidget *()> &create) {
-    // A closed window may still wait for its deletion; only a shown one is raised.
-    if (open && open->isVisible()) {
-        open->raise();
-        open->activateWindow();
-        return;
-    }
-    open = create();
-    openWindow(open, false);
 }
 
 } // namespace ui

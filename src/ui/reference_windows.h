@@ -35,8 +35,4 @@ public:
     explicit LanguageWindow(QWidget *owner);
 };
 
-// Brings the window to the front while it is open; otherwise opens, not modally, the
-// window create makes and remembers it.
-void openOrRaise(QPointer<QWidget> &open, const std::function<QWidget *()> &create);
-
 } // namespace ui

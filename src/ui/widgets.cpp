@@ -39,6 +39,18 @@ void openWindow(QWidget *window, bool modal) {
     window->activateWindow();
 }
 
+void openOrRaise(QPointer<QWidget> &open, const std::function<QWidget *()> &create) {
+    // A closed window may still wait for its deletion; only a shown one is raised.
+    if (open && open->isVisible()) {
+        open->setWindowState(open->windowState() & ~Qt::WindowMinimized);
+        open->raise();
+        open->activateWindow();
+        return;
+    }
+    open = create();
+    openWindow(open, false);
+}
+
 QString readText(const QWidget *control) {
     if (const auto *edit = qobject_cast<const QLineEdit *>(control))
         return edit->text();

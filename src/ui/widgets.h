@@ -2,23 +2,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
+#include <string_view>
 #include <vector>
 
+#include <QPointer>
 #include <QString>
+#include <QWidget>
 
 #include "core/list_entry.h"
 
 class QComboBox;
 class QListWidget;
-class QWidget;
 
 // The operations every handler needs of the toolkit, one thin function each. Handlers use
 // these instead of the widgets' own API so that all of them read and write controls alike.
 namespace ui {
 
+// Domain texts are UTF-8.
+inline QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
 // Shows the window, centred on the screen; a modal one blocks the window beneath it until
 // it closes. The window deletes itself when closed.
 void openWindow(QWidget *window, bool modal);
+
+// For windows that exist once: brings the open one to the front (restoring it when
+// minimised), or opens, not modally, the window that create makes and remembers it.
+void openOrRaise(QPointer<QWidget> &open, const std::function<QWidget *()> &create);
 
 // Edit box content or caption. A multi-line box gives its lines joined by CR LF, and a text
 // written to it is split at CR LF.

@@ -4,6 +4,7 @@
 
 #include <span>
 
+#include <QPushButton>
 #include <QSize>
 #include <QWidget>
 
@@ -55,6 +56,11 @@ template <class T> T *control(const QWidget *window, const char *name) {
     T *found = window->findChild<T *>(QString::fromUtf8(name));
     Q_ASSERT_X(found, "ui::control", name);
     return found;
+}
+
+// Binds a button of the window's table to one of the window's handlers.
+template <class Window> void bindClick(Window *window, const char *button, void (Window::*handler)()) {
+    QObject::connect(control<QPushButton>(window, button), &QPushButton::clicked, window, handler);
 }
 
 } // namespace ui
