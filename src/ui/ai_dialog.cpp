@@ -45,7 +45,9 @@ AiDialog::AiDialog(QWidget *mainWindow) : QWidget(mainWindow), mainWindow_(mainW
     addRows(control<QComboBox>(this, "组合框1"), mob::aiGoalKeys);
     addRows(control<QComboBox>(this, "组合框2"), mob::aiTargetKeys);
     bindClick(this, "超级按钮4", &AiDialog::onAiGoalAddClicked);
+    pressOnEnter(this, "编辑框1", "超级按钮4");
     bindClick(this, "超级按钮1", &AiDialog::onAiTargetAddClicked);
+    pressOnEnter(this, "编辑框2", "超级按钮1");
 }
 
 void AiDialog::onAiGoalAddClicked() {

@@ -25,6 +25,7 @@ EnchantmentDialog::EnchantmentDialog(QWidget *owner, QListWidget *enchantmentLis
         comboAddRow(typeBox, toQString(type.caption));
     connect(typeBox, &QComboBox::currentIndexChanged, this, &EnchantmentDialog::onEnchantmentSelected);
     bindClick(this, "掉落数据添加按钮", &EnchantmentDialog::onEnchantmentConfirmClicked);
+    pressOnEnter(this, "编辑框1", "掉落数据添加按钮");
 }
 
 void EnchantmentDialog::onEnchantmentSelected() {

@@ -28,6 +28,7 @@ ItemAttributeDialog::ItemAttributeDialog(QWidget *owner, QListWidget *attributeL
     for (const item::AttributeType &type : item::attributeTypes)
         comboAddRow(typeBox, toQString(type.caption));
     bindClick(this, "物品数据添加按钮", &ItemAttributeDialog::onAttributeConfirmClicked);
+    pressOnEnter(this, "编辑框1", "物品数据添加按钮");
 }
 
 void ItemAttributeDialog::onAttributeConfirmClicked() {

@@ -61,8 +61,9 @@ MainWindow::MainWindow() {
     bindClick(this, "超级按钮4", &MainWindow::onOptionAddClicked);
     bindClick(this, "超级按钮7", &MainWindow::onAiAddClicked);
     bindClick(this, "超级按钮1", &MainWindow::onKillMessageAddClicked);
-    connect(control<QLineEdit>(this, "编辑框1"), &QLineEdit::returnPressed, this,
-            &MainWindow::onKillMessageAddClicked);
+    pressOnEnter(this, "编辑框1", "超级按钮1");
+    for (const char *field : {"掉落数据编辑框1", "掉落数据编辑框2", "掉落数据编辑框3"})
+        pressOnEnter(this, field, "掉落数据添加按钮");
     bindClick(this, "超级按钮18", &MainWindow::onMobClearClicked);
     bindClick(this, "超级按钮13", &MainWindow::onMobGenerateClicked);
     bindClick(this, "超级按钮15", &MainWindow::onMobPreviewClicked);

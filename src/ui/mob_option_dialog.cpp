@@ -42,6 +42,7 @@ MobOptionDialog::MobOptionDialog(QWidget *mainWindow)
     for (const mob::MobOption &option : mob::generalOptions)
         comboAddRow(options, toQString(option.caption));
     bindClick(this, "掉落数据添加按钮", &MobOptionDialog::onMobOptionConfirmClicked);
+    pressOnEnter(this, "编辑框1", "掉落数据添加按钮");
     onMobOptionDialogCreated();
 }
 

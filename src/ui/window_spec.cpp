@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 #include "ui/shape_box.h"
 
@@ -46,7 +47,7 @@ QWidget *createControl(ControlKind kind, QWidget *parent, const QString &caption
         return new QListWidget(parent);
     case ControlKind::PushButton: {
         auto *button = new QPushButton(caption, parent);
-        button->setAutoDefault(false);
+        button->setAutoDefault(true); // Enter presses the focused button, as Space does
         return button;
     }
     case ControlKind::RoundedShapeBox:
@@ -67,6 +68,10 @@ void setUpWindow(QWidget *window, const WindowSpec &spec) {
     window->setWindowFlags(flags);
     window->setWindowTitle(QString::fromUtf8(spec.title));
     window->setFixedSize(spec.outerSize - windowsFrame);
+    if (!spec.minimisable) {
+        auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+        QObject::connect(escape, &QShortcut::activated, window, &QWidget::close);
+    }
     if (spec.whiteBackground) {
         QPalette palette = window->palette();
         palette.setColor(QPalette::Window, Qt::white);
@@ -92,6 +97,11 @@ void buildControls(QWidget *window, std::span<const ControlSpec> controls) {
         }
         captionBefore = qobject_cast<QLabel *>(widget);
     }
+}
+
+void pressOnEnter(QWidget *window, const char *edit, const char *button) {
+    QObject::connect(control<QLineEdit>(window, edit), &QLineEdit::returnPressed,
+                     control<QPushButton>(window, button), &QPushButton::click);
 }
 
 QString accessibleCaption(const QString &caption) {

@@ -41,6 +41,7 @@ struct WindowSpec {
 };
 
 // Fixed frame sized so the client area matches the layout, title, close box, no maximise.
+// A window without a minimise button is a dialog, and Esc closes it.
 void setUpWindow(QWidget *window, const WindowSpec &spec);
 
 // Creates every control of the table, in order; a parent must come before its children.
@@ -57,6 +58,9 @@ template <class T> T *control(const QWidget *window, const char *name) {
     Q_ASSERT_X(found, "ui::control", name);
     return found;
 }
+
+// Enter in the edit box presses the button, as a dialog's default button would be pressed.
+void pressOnEnter(QWidget *window, const char *edit, const char *button);
 
 // Binds a button of the window's table to one of the window's handlers.
 template <class Window> void bindClick(Window *window, const char *button, void (Window::*handler)()) {

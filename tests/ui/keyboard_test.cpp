@@ -1,0 +1,104 @@
+// SPDX-FileCopyrightText: 2026 Veltrane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The program used from the keyboard alone: Tab, typing, Enter and Esc.
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+#include "ui/widgets.h"
+#include "ui_fixture.h"
+
+namespace {
+
+using testsupport::GuiTest;
+
+class KeyboardTest : public GuiTest {
+protected:
+    QWidget *focused() const { return QApplication::focusWidget(); }
+
+    // Presses Tab until the named control has the focus; a bounded walk, so a broken chain fails.
+    void tabTo(const char *name) {
+        for (int presses = 0; presses < 80; ++presses) {
+            if (focused() && focused()->objectName() == QString::fromUtf8(name))
+                return;
+            QTest::keyClick(focused(), Qt::Key_Tab);
+        }
+        FAIL() << "Tab never reached " << name;
+    }
+
+    void typeHere(const QString &text) { testsupport::typeInto(focused(), text); }
+};
+
+TEST_F(KeyboardTest, SmallestMobSavedWithTabTypingAndEnter) {
+    ui::MainWindow &window = openMainWindow();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    ASSERT_NE(focused(), nullptr);
+    EXPECT_EQ(focused()->objectName(), QStringLiteral("怪物编号框"));
+
+    typeHere("Dummy");
+    tabTo("怪物名称框");
+    typeHere(QStringLiteral("木桩"));
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    typeHere("20");
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    typeHere("0");
+    tabTo("超级按钮13");
+    QTest::keyClick(focused(), Qt::Key_Return);
+
+    EXPECT_EQ(readFile("MythicMobs/mobs/Dummy.yml"),
+              QByteArray("Dummy:\r\n  Type: ARMOR_STAND\r\n  Display: '\xc4\xbe\xd7\xae'\r\n  Health: 20\r\n"
+                         "  Damage: 0\r\n  Drops:\r\n  Options:\r\n\r\n\r\n"));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_FALSE(messages[0].warning);
+}
+
+TEST_F(KeyboardTest, EnterInADialogValueBoxAddsAndEscClosesTheDialog) {
+    ui::MainWindow &window = openMainWindow();
+    click("超级按钮7");
+    QWidget *dialog = QApplication::activeModalWidget();
+    ASSERT_NE(dialog, nullptr);
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+
+    auto *goals = ui::control<QComboBox>(dialog, "组合框1");
+    goals->setFocus();
+    QTest::keyClick(goals, Qt::Key_Down); // the first goal row
+    auto *priority = ui::control<QLineEdit>(dialog, "编辑框1");
+    priority->setFocus();
+    QTest::keyClicks(priority, "0");
+    QTest::keyClick(priority, Qt::Key_Return);
+    EXPECT_EQ(rowTexts("列表框5"), QStringList{"  - 0 clear"});
+
+    QTest::keyClick(priority, Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_FALSE(dialog && dialog->isVisible());
+    EXPECT_TRUE(window.isVisible());
+}
+
+TEST_F(KeyboardTest, EscNeverClosesTheMainWindow) {
+    ui::MainWindow &window = openMainWindow();
+    QTest::keyClick(find<QLineEdit>("怪物编号框"), Qt::Key_Escape);
+    EXPECT_TRUE(window.isVisible());
+}
+
+TEST_F(KeyboardTest, EnterInADropFieldAddsTheDrop) {
+    openMainWindow();
+    auto *type = find<QComboBox>("掉落类型框");
+    type->setFocus();
+    QTest::keyClick(type, Qt::Key_Down); // 经验, which lays out the amount and chance fields
+    ASSERT_EQ(ui::selectedIndex(type), 0);
+    ASSERT_EQ(find<QLabel>("掉落数据标签1")->text(), QStringLiteral("掉落数量:"));
+    auto *amount = find<QLineEdit>("掉落数据编辑框1");
+    QTest::keyClicks(amount, "10");
+    auto *chance = find<QLineEdit>("掉落数据编辑框2");
+    QTest::keyClicks(chance, "1");
+    QTest::keyClick(chance, Qt::Key_Return);
+    EXPECT_EQ(rowTexts("列表框1"), QStringList{"  - exp 10 1"});
+}
+
+} // namespace
