@@ -3,6 +3,8 @@
 // Opens every window of the program the way a user would, on a filled example sheet, and
 // saves each one as <folder>/<name>.png. Usage: veltrane_screenshots <folder>
 #include <functional>
+#include <tuple>
+#include <utility>
 
 #include <QApplication>
 #include <QComboBox>
@@ -34,12 +36,29 @@ QWidget *openedWindow(const char *objectName) {
     return found;
 }
 
+void choose(QWidget *window, const char *combo, int row) {
+    auto *box = ui::control<QComboBox>(window, combo);
+    box->setCurrentIndex(row);
+    emit box->activated(row);
+}
+
+void addDrop(ui::MainWindow &main, int type, const QStringList &fields) {
+    choose(&main, "掉落类型框", type);
+    const char *edits[] = {"掉落数据编辑框1", "掉落数据编辑框2", "掉落数据编辑框3"};
+    for (int i = 0; i < fields.size(); ++i)
+        fill(&main, edits[i], fields[i]);
+    press(&main, "掉落数据添加按钮");
+}
+
 void fillMobSheet(ui::MainWindow &main) {
     fill(&main, "怪物编号框", QStringLiteral("SkeletonKing"));
-    ui::setSelectedIndex(ui::control<QComboBox>(&main, "怪物类型框"), 35);
+    choose(&main, "怪物类型框", 35);
     fill(&main, "怪物名称框", QStringLiteral("&c骷髅之王"));
     fill(&main, "怪物血量框", QStringLiteral("200"));
     fill(&main, "怪物伤害框", QStringLiteral("8"));
+    addDrop(main, 0, {"10", "1"});
+    addDrop(main, 2, {"diamond", "2", "0.5"});
+    addDrop(main, 1, {"50", "0.25"});
     fill(&main, "编辑框13", QStringLiteral("IRON_CHESTPLATE"));
     fill(&main, "编辑框10", QStringLiteral("BOW"));
     fill(&main, "编辑框12", QStringLiteral("GOLDEN_HELMET"));
@@ -47,6 +66,68 @@ void fillMobSheet(ui::MainWindow &main) {
         fill(&main, "编辑框1", QString::fromUtf8(message));
         press(&main, "超级按钮1");
     }
+
+    press(&main, "超级按钮4");
+    QWidget *options = openedWindow("MobOptionDialog");
+    for (const auto &[row, value] : {std::pair{16, "0.3"}, std::pair{28, "true"}}) {
+        choose(options, "组合框1", row);
+        fill(options, "编辑框1", QString::fromUtf8(value));
+        press(options, "掉落数据添加按钮");
+    }
+    options->close();
+
+    press(&main, "超级按钮7");
+    QWidget *ai = openedWindow("AiDialog");
+    for (const auto &[row, priority] : {std::pair{0, "0"}, std::pair{13, "1"}}) {
+        choose(ai, "组合框1", row);
+        fill(ai, "编辑框1", QString::fromUtf8(priority));
+        press(ai, "超级按钮4");
+    }
+    for (const auto &[row, priority] : {std::pair{0, "0"}, std::pair{2, "1"}}) {
+        choose(ai, "组合框2", row);
+        fill(ai, "编辑框2", QString::fromUtf8(priority));
+        press(ai, "超级按钮1");
+    }
+    ai->close();
+    QApplication::processEvents();
+}
+
+// Opens ItemWindow on the main window and fills it through its dialogs.
+QWidget *openFilledItemWindow(ui::MainWindow &main) {
+    press(&main, "超级按钮17");
+    QWidget *item = openedWindow("ItemWindow");
+    fill(item, "物品编号框", QStringLiteral("FireSword"));
+    fill(item, "物品种类框", QStringLiteral("DIAMOND_SWORD"));
+    fill(item, "物品耐久框", QStringLiteral("0"));
+    fill(item, "物品名称框", QStringLiteral("&c烈焰之剑"));
+    fill(item, "物品描述框", QStringLiteral("第一行\r\n第二行"));
+
+    press(item, "掉落数据添加按钮");
+    QWidget *attributes = openedWindow("ItemAttributeDialog");
+    for (const auto &[slot, type, value] : {std::tuple{1, 3, "10"}, std::tuple{1, 0, "1.6"}, std::tuple{0, 8, "0.1"}}) {
+        choose(attributes, "组合框2", slot);
+        choose(attributes, "组合框1", type);
+        fill(attributes, "编辑框1", QString::fromUtf8(value));
+        press(attributes, "物品数据添加按钮");
+    }
+    attributes->close();
+
+    press(item, "掉落数据添加按钮1");
+    QWidget *enchantments = openedWindow("EnchantmentDialog");
+    for (const auto &[row, level] : {std::pair{8, "2"}, std::pair{24, "5"}}) {
+        choose(enchantments, "组合框1", row);
+        fill(enchantments, "编辑框1", QString::fromUtf8(level));
+        press(enchantments, "掉落数据添加按钮");
+    }
+    enchantments->close();
+    QApplication::processEvents();
+    return item;
+}
+
+// Presses a button of the window and gives back the window it opened.
+QWidget *pressAndFind(QWidget *window, const char *button, const char *opened) {
+    press(window, button);
+    return openedWindow(opened);
 }
 
 struct Shot {
@@ -75,11 +156,46 @@ int main(int argc, char *argv[]) {
 
     const Shot shots[] = {
         {"main-window", [](ui::MainWindow &main) { return &main; }},
-        {"mob-preview",
+        {"mob-preview", [](ui::MainWindow &main) { return pressAndFind(&main, "超级按钮15", "MobPreviewWindow"); }},
+        {"mob-option-dialog",
          [](ui::MainWindow &main) {
-             press(&main, "超级按钮15");
-             return openedWindow("MobPreviewWindow");
+             QWidget *dialog = pressAndFind(&main, "超级按钮4", "MobOptionDialog");
+             choose(dialog, "组合框1", 16);
+             fill(dialog, "编辑框1", QStringLiteral("0.3"));
+             return dialog;
          }},
+        {"ai-dialog",
+         [](ui::MainWindow &main) {
+             QWidget *dialog = pressAndFind(&main, "超级按钮7", "AiDialog");
+             choose(dialog, "组合框1", 13);
+             fill(dialog, "编辑框1", QStringLiteral("1"));
+             return dialog;
+         }},
+        {"item-window", [](ui::MainWindow &main) { return openFilledItemWindow(main); }},
+        {"item-preview",
+         [](ui::MainWindow &main) {
+             return pressAndFind(openFilledItemWindow(main), "超级按钮6", "ItemPreviewWindow");
+         }},
+        {"item-attribute-dialog",
+         [](ui::MainWindow &main) {
+             QWidget *dialog = pressAndFind(openFilledItemWindow(main), "掉落数据添加按钮", "ItemAttributeDialog");
+             choose(dialog, "组合框2", 1);
+             choose(dialog, "组合框1", 3);
+             fill(dialog, "编辑框1", QStringLiteral("10"));
+             press(dialog, "物品数据添加按钮");
+             return dialog;
+         }},
+        {"enchantment-dialog",
+         [](ui::MainWindow &main) {
+             QWidget *dialog = pressAndFind(openFilledItemWindow(main), "掉落数据添加按钮1", "EnchantmentDialog");
+             choose(dialog, "组合框1", 24);
+             fill(dialog, "编辑框1", QStringLiteral("5"));
+             return dialog;
+         }},
+        {"colour-codes", [](ui::MainWindow &main) { return pressAndFind(&main, "超级按钮11", "ColourCodeWindow"); }},
+        {"command-list", [](ui::MainWindow &main) { return pressAndFind(&main, "超级按钮10", "CommandListWindow"); }},
+        {"variable-list", [](ui::MainWindow &main) { return pressAndFind(&main, "超级按钮12", "VariableListWindow"); }},
+        {"language", [](ui::MainWindow &main) { return pressAndFind(&main, "超级按钮19", "LanguageWindow"); }},
     };
 
     int failures = 0;
