@@ -71,10 +71,14 @@ double parseNumber(std::string_view text) {
         ++i;
     }
     std::size_t fractionDigits = 0;
+    std::size_t fractionLeadingZeros = 0;
     if (i < folded.size() && folded[i] == '.') {
         std::size_t j = i + 1;
-        while (j < folded.size() && isDigit(folded[j]))
+        while (j < folded.size() && isDigit(folded[j])) {
+            if (folded[j] == '0' && j - i - 1 == fractionLeadingZeros)
+                ++fractionLeadingZeros;
             ++j;
+        }
         fractionDigits = j - i - 1;
         if (integerDigits + fractionDigits > 0)
             i = j;
@@ -101,8 +105,12 @@ double parseNumber(std::string_view text) {
         std::from_chars(folded.data() + start, folded.data() + i, value, std::chars_format::general);
     (void)end;
     if (ec == std::errc::result_out_of_range) {
-        // Too large or too small for a double: decide by the decimal magnitude.
-        const long long magnitude = static_cast<long long>(integerDigits - leadingZeros) + exponent;
+        // Too large or too small for a double: decide by the decimal magnitude, the place of
+        // the first significant digit, which in 0.000123 lies in the fraction.
+        const long long magnitude =
+            integerDigits > leadingZeros
+                ? static_cast<long long>(integerDigits - leadingZeros) + exponent
+                : exponent - static_cast<long long>(fractionLeadingZeros);
         value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     }
     return negative ? -value : value;
