@@ -14,6 +14,8 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
 
+bool isContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0u) == 0x80u; }
+
 // Full-width forms U+FF01..U+FF5E become ASCII 0x21..0x7E, the ideographic space a blank.
 // Only the prefix that can still be part of a number matters, so folding stops at the
 // first character that is neither ASCII nor one of those forms.
@@ -33,7 +35,9 @@ std::string foldFullWidth(std::string_view text) {
             i += 3;
             continue;
         }
-        if (b0 == 0xEF && i + 2 < text.size()) {
+        // A lead byte followed by anything but two continuation bytes is no character at all.
+        if (b0 == 0xEF && i + 2 < text.size() && isContinuation(text[i + 1]) &&
+            isContinuation(text[i + 2])) {
             const unsigned cp = ((b0 & 0x0Fu) << 12) |
                                 ((static_cast<unsigned char>(text[i + 1]) & 0x3Fu) << 6) |
                                 (static_cast<unsigned char>(text[i + 2]) & 0x3Fu);

@@ -37,7 +37,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, ParseNumber, testing::Values(
     NumberCase{"１２.５", 12.5}, NumberCase{"　３", 3}, NumberCase{"－０．５", -0.5},
     NumberCase{"１e２", 100}, NumberCase{"3 4", 3}, NumberCase{"1,5", 1},
     NumberCase{"1.00000005", 1.00000005}, NumberCase{"000123", 123}, NumberCase{"1e-400", 0},
-    NumberCase{"-0", 0}));
+    NumberCase{"-0", 0}, NumberCase{"\xEF\xBC\xD6", 0}, NumberCase{"\xEF\xBC", 0},
+    NumberCase{"1\xEF\xBC\x11", 1}));
 
 TEST(ParseNumberLimits, HugeValuesBecomeInfinityAndTinyOnesZero) {
     EXPECT_EQ(core::parseNumber("1e400"), std::numeric_limits<double>::infinity());
