@@ -71,8 +71,10 @@ AsOrdinaryUser::AsOrdinaryUser(const QString &root) : root_(root) {
     // Groups first, while still allowed to change them; the saved user stays root, so
     // restore() may switch back. Real and effective users both change, since
     // QFileInfo::isWritable asks with the real one.
-    active_ = setgroups(0, nullptr) == 0 && setresgid(nogroup, nogroup, 0) == 0 &&
-              setresuid(nobody, nobody, 0) == 0;
+    groupsDropped_ = setgroups(0, nullptr) == 0;
+    groupSwitched_ = groupsDropped_ && setresgid(nogroup, nogroup, 0) == 0;
+    userSwitched_ = groupSwitched_ && setresuid(nobody, nobody, 0) == 0;
+    active_ = userSwitched_;
     if (!active_)
         restore();
 }
@@ -84,8 +86,9 @@ void AsOrdinaryUser::restore() {
         return;
     changed_ = false;
     // The rest of the run must not go on as someone else.
-    if (setresuid(0, 0, 0) != 0 || setresgid(realGroup_, effectiveGroup_, savedGroup_) != 0 ||
-        setgroups(groups_.size(), groups_.data()) != 0)
+    if ((userSwitched_ && setresuid(0, 0, 0) != 0) ||
+        (groupSwitched_ && setresgid(realGroup_, effectiveGroup_, savedGroup_) != 0) ||
+        (groupsDropped_ && setgroups(groups_.size(), groups_.data()) != 0))
         std::abort();
     QFile::setPermissions(root_, rootPermissions_);
 }

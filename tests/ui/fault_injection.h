@@ -52,6 +52,9 @@ private:
     std::vector<gid_t> groups_;
 #endif
     bool changed_ = false;
+    bool groupsDropped_ = false;
+    bool groupSwitched_ = false;
+    bool userSwitched_ = false;
     bool active_ = false;
 };
 

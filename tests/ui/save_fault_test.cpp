@@ -200,7 +200,9 @@ TEST_P(SaveFaultTest, WriteCutShortLikeOnAFullDisk) {
     const SaveOutcome outcome = attemptSave();
     ASSERT_EQ(outcome.messages.size(), 1u);
     EXPECT_TRUE(outcome.messages[0].warning);
-    EXPECT_TRUE(outcome.messages[0].text.startsWith(writeFailure(QStringLiteral("写入失败，磁盘可能已满（")).chopped(1)))
+    // The system's own words for the error follow in the brackets.
+    EXPECT_TRUE(outcome.messages[0].text.startsWith(
+        QStringLiteral("无法写入文件“%1”：写入失败，磁盘可能已满（").arg(nativeFile())))
         << outcome.messages[0].text.toStdString();
     EXPECT_EQ(readFile(relativeFile()), old);
 }
