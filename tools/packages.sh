@@ -3,7 +3,8 @@
 # Sourced by the set-up scripts: installs the Debian packages of a list that are missing.
 
 build_packages="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev fonts-noto-cjk"
-test_packages="libgtest-dev libyaml-cpp-dev libbenchmark-dev desktop-file-utils appstream dpkg-dev file"
+test_packages="libgtest-dev libyaml-cpp-dev libbenchmark-dev locales desktop-file-utils appstream dpkg-dev file"
+fuzz_packages="clang"
 
 ensure_packages() {
     local missing=()
@@ -24,4 +25,21 @@ ensure_packages() {
     export DEBIAN_FRONTEND=noninteractive
     apt-get update -q
     apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# Generates a locale of the locales package, such as de_DE.UTF-8, unless it exists.
+ensure_locale() {
+    local name="$1"
+    local charset="${name#*.}"
+    local listed="${name%.*}.$(echo "$charset" | tr -d '-' | tr '[:upper:]' '[:lower:]')"
+    if locale -a 2>/dev/null | grep -qx "$listed"; then
+        return
+    fi
+    echo "Generating the locale $name"
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Run this script as root (or with sudo) to generate it." >&2
+        exit 1
+    fi
+    grep -qx "$name $charset" /etc/locale.gen 2>/dev/null || echo "$name $charset" >>/etc/locale.gen
+    locale-gen
 }

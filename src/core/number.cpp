@@ -14,6 +14,8 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
 
+bool isContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0u) == 0x80u; }
+
 // Full-width forms U+FF01..U+FF5E become ASCII 0x21..0x7E, the ideographic space a blank.
 // Only the prefix that can still be part of a number matters, so folding stops at the
 // first character that is neither ASCII nor one of those forms.
@@ -33,7 +35,9 @@ std::string foldFullWidth(std::string_view text) {
             i += 3;
             continue;
         }
-        if (b0 == 0xEF && i + 2 < text.size()) {
+        // A lead byte followed by anything but two continuation bytes is no character at all.
+        if (b0 == 0xEF && i + 2 < text.size() && isContinuation(text[i + 1]) &&
+            isContinuation(text[i + 2])) {
             const unsigned cp = ((b0 & 0x0Fu) << 12) |
                                 ((static_cast<unsigned char>(text[i + 1]) & 0x3Fu) << 6) |
                                 (static_cast<unsigned char>(text[i + 2]) & 0x3Fu);
@@ -71,10 +75,14 @@ double parseNumber(std::string_view text) {
         ++i;
     }
     std::size_t fractionDigits = 0;
+    std::size_t fractionLeadingZeros = 0;
     if (i < folded.size() && folded[i] == '.') {
         std::size_t j = i + 1;
-        while (j < folded.size() && isDigit(folded[j]))
+        while (j < folded.size() && isDigit(folded[j])) {
+            if (folded[j] == '0' && j - i - 1 == fractionLeadingZeros)
+                ++fractionLeadingZeros;
             ++j;
+        }
         fractionDigits = j - i - 1;
         if (integerDigits + fractionDigits > 0)
             i = j;
@@ -101,8 +109,12 @@ double parseNumber(std::string_view text) {
         std::from_chars(folded.data() + start, folded.data() + i, value, std::chars_format::general);
     (void)end;
     if (ec == std::errc::result_out_of_range) {
-        // Too large or too small for a double: decide by the decimal magnitude.
-        const long long magnitude = static_cast<long long>(integerDigits - leadingZeros) + exponent;
+        // Too large or too small for a double: decide by the decimal magnitude, the place of
+        // the first significant digit, which in 0.000123 lies in the fraction.
+        const long long magnitude =
+            integerDigits > leadingZeros
+                ? static_cast<long long>(integerDigits - leadingZeros) + exponent
+                : exponent - static_cast<long long>(fractionLeadingZeros);
         value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     }
     return negative ? -value : value;

@@ -26,6 +26,11 @@ void createFolder(const QString &path);
 // Returns the reason, in words for the user, when the file could not be written.
 std::optional<QString> writeWholeFile(const QString &path, const QByteArray &bytes);
 
+// Whether Windows refuses the name for a file or folder: a device name such as CON or NUL,
+// also with an extension, or one of the characters < > : " | ? * and the control characters.
+// Writes check every part of the path on Windows; the rule itself holds on every host.
+bool windowsRefusesName(const QString &name);
+
 int clockMinute();
 int clockSecond();
 

@@ -175,6 +175,15 @@ TEST(Host, CreateFolderMakesOneLevelOnly) {
     EXPECT_TRUE(QDir(dir.filePath("a")).exists());
 }
 
+TEST(Host, NamesWindowsRefuses) {
+    for (const char *name : {"CON", "con", "NUL", "nul.yml", "AUX", "PRN.txt", "COM1", "LPT9.yml",
+                             "CON .yml", "a<b", "a>b", "a:b", "a\"b", "a|b", "a?b", "a*b", "a\tb"})
+        EXPECT_TRUE(ui::windowsRefusesName(QString::fromUtf8(name))) << name;
+    for (const char *name : {"CONSOLE", "NULL.yml", "COM0", "LPT10", "xCON", "Dummy.yml", "My Mob.yml",
+                             "木桩.yml", "a.b.c", "con_x"})
+        EXPECT_FALSE(ui::windowsRefusesName(QString::fromUtf8(name))) << name;
+}
+
 TEST(Host, GbkEncodingNamesWhatItCannotHold) {
     EXPECT_EQ(ui::encodeGbk(QStringLiteral("木桩€")), QByteArray::fromHex("c4bed7ae80"));
     EXPECT_EQ(ui::encodeGbk(QStringLiteral("繁體中文")), QByteArray::fromHex("b7b1f377d6d0cec4"));

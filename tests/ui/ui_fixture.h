@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <ostream>
 #include <vector>
 
 #include <QByteArray>
@@ -13,6 +14,9 @@
 
 #include "ui/main_window.h"
 #include "ui/window_spec.h"
+
+// Test failures show texts as text.
+inline void PrintTo(const QString &text, std::ostream *out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace testsupport {
 
@@ -44,6 +48,7 @@ protected:
 
     // Opens MainWindow as the program does at start.
     ui::MainWindow &openMainWindow();
+    ui::MainWindow *mainWindow() const { return mainWindow_; }
 
     template <class T> T *find(const char *name) const { return ui::control<T>(mainWindow_, name); }
 
