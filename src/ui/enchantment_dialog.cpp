@@ -15,6 +15,7 @@
 #include "ui/widgets.h"
 
 namespace ui {
+
 EnchantmentDialog::EnchantmentDialog(QWidget *owner, QListWidget *enchantmentList)
     : QWidget(owner), enchantmentList_(enchantmentList) {
     setObjectName(QStringLiteral("EnchantmentDialog"));

@@ -16,6 +16,7 @@
 #include "ui/widgets.h"
 
 namespace ui {
+
 ItemAttributeDialog::ItemAttributeDialog(QWidget *owner, QListWidget *attributeList)
     : QWidget(owner), attributeList_(attributeList) {
     setObjectName(QStringLiteral("ItemAttributeDialog"));

@@ -18,6 +18,7 @@
 #include "ui/widgets.h"
 
 namespace ui {
+
 ItemWindow::ItemWindow(QWidget *owner, std::string &itemConfigText)
     : QWidget(owner), itemConfigText_(itemConfigText) {
     setObjectName(QStringLiteral("ItemWindow"));
@@ -29,20 +30,10 @@ ItemWindow::ItemWindow(QWidget *owner, std::string &itemConfigText)
     bindClick(this, "超级按钮18", &ItemWindow::onItemClearClicked);
     bindClick(this, "超级按钮6", &ItemWindow::onItemPreviewClicked);
     bindClick(this, "超级按钮13", &ItemWindow::onItemGenerateClicked);
-    // The delete and clear buttons of the two lists.
-    const auto bindListButton = [this](const char *button, const char *list, bool clearAll) {
-        connect(control<QPushButton>(this, button), &QPushButton::clicked, this, [this, list, clearAll] {
-            auto *listBox = control<QListWidget>(this, list);
-            if (clearAll)
-                listClear(listBox);
-            else
-                listDeleteRow(listBox, selectedIndex(listBox));
-        });
-    };
-    bindListButton("超级按钮2", "列表框1", false);
-    bindListButton("超级按钮3", "列表框1", true);
-    bindListButton("超级按钮1", "列表框2", false);
-    bindListButton("超级按钮4", "列表框2", true);
+    bindDeleteRow(this, "超级按钮2", "列表框1");
+    bindClearList(this, "超级按钮3", "列表框1");
+    bindDeleteRow(this, "超级按钮1", "列表框2");
+    bindClearList(this, "超级按钮4", "列表框2");
 
     onItemWindowCreated();
 }

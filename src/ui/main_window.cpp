@@ -72,23 +72,13 @@ MainWindow::MainWindow() {
     bindClick(this, "超级按钮10", &MainWindow::onCommandListClicked);
     bindClick(this, "超级按钮12", &MainWindow::onVariableListClicked);
     bindClick(this, "超级按钮19", &MainWindow::onLanguageClicked);
-    // The delete and clear buttons of the sheet's lists.
-    const auto bindListButton = [this](const char *button, const char *list, bool clearAll) {
-        connect(control<QPushButton>(this, button), &QPushButton::clicked, this, [this, list, clearAll] {
-            auto *listBox = control<QListWidget>(this, list);
-            if (clearAll)
-                listClear(listBox);
-            else
-                listDeleteRow(listBox, selectedIndex(listBox));
-        });
-    };
-    bindListButton("超级按钮2", "列表框1", false);
-    bindListButton("超级按钮3", "列表框1", true);
-    bindListButton("超级按钮5", "列表框2", false);
-    bindListButton("超级按钮6", "列表框2", true);
-    bindListButton("超级按钮8", "列表框5", false);
-    bindListButton("超级按钮9", "列表框5", true);
-    bindListButton("超级按钮20", "列表框4", false);
+    bindDeleteRow(this, "超级按钮2", "列表框1");
+    bindClearList(this, "超级按钮3", "列表框1");
+    bindDeleteRow(this, "超级按钮5", "列表框2");
+    bindClearList(this, "超级按钮6", "列表框2");
+    bindDeleteRow(this, "超级按钮8", "列表框5");
+    bindClearList(this, "超级按钮9", "列表框5");
+    bindDeleteRow(this, "超级按钮20", "列表框4");
 
     onMainWindowCreated();
 }

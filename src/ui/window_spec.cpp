@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include "ui/widgets.h"
+
 #include "ui/shape_box.h"
 
 namespace ui {
@@ -97,6 +99,18 @@ void buildControls(QWidget *window, std::span<const ControlSpec> controls) {
         }
         captionBefore = qobject_cast<QLabel *>(widget);
     }
+}
+
+void bindDeleteRow(QWidget *window, const char *button, const char *list) {
+    auto *listBox = control<QListWidget>(window, list);
+    QObject::connect(control<QPushButton>(window, button), &QPushButton::clicked, listBox,
+                     [listBox] { listDeleteRow(listBox, selectedIndex(listBox)); });
+}
+
+void bindClearList(QWidget *window, const char *button, const char *list) {
+    auto *listBox = control<QListWidget>(window, list);
+    QObject::connect(control<QPushButton>(window, button), &QPushButton::clicked, listBox,
+                     [listBox] { listClear(listBox); });
 }
 
 void pressOnEnter(QWidget *window, const char *edit, const char *button) {

@@ -59,6 +59,11 @@ template <class T> T *control(const QWidget *window, const char *name) {
     return found;
 }
 
+// The 删除 and 清空 buttons of a list box: remove the selected row (none when nothing is
+// selected), or every row.
+void bindDeleteRow(QWidget *window, const char *button, const char *list);
+void bindClearList(QWidget *window, const char *button, const char *list);
+
 // Enter in the edit box presses the button, as a dialog's default button would be pressed.
 void pressOnEnter(QWidget *window, const char *edit, const char *button);
 
