@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QTest>
 
 #include "ui/widgets.h"
@@ -59,7 +60,8 @@ TEST_F(KeyboardTest, SmallestMobSavedWithTabTypingAndEnter) {
 TEST_F(KeyboardTest, EnterInADialogValueBoxAddsAndEscClosesTheDialog) {
     ui::MainWindow &window = openMainWindow();
     click("超级按钮7");
-    QWidget *dialog = QApplication::activeModalWidget();
+    // The dialog deletes itself once closed; the pointer then becomes null.
+    const QPointer<QWidget> dialog = QApplication::activeModalWidget();
     ASSERT_NE(dialog, nullptr);
     dialog->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
