@@ -7,6 +7,7 @@
 
 #include "mob/entity_types.h"
 #include "mob/mob_config.h"
+#include "support/line_ends.h"
 #include "support/random_text.h"
 #include "support/yaml_read.h"
 
@@ -68,17 +69,6 @@ MobSheet randomSheet(Random &random) {
     return sheet;
 }
 
-// Every line ends with CR LF: no CR without LF after it, no LF without CR before it.
-bool onlyCrLfLineEnds(const std::string &text) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'))
-            return false;
-        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r'))
-            return false;
-    }
-    return text.size() >= 2 && text.ends_with("\r\n");
-}
-
 // The row texts from the bottom row to the top row, without their "  - " prefix.
 std::vector<std::string> bottomUp(const std::vector<ListEntry> &entries, std::size_t prefix, int tag = -100) {
     std::vector<std::string> out;
@@ -97,7 +87,7 @@ std::vector<std::string> sequence(const YAML::Node &node) {
 }
 
 void checkText(const MobSheet &sheet, const std::string &previousKey, const std::string &text) {
-    ASSERT_TRUE(onlyCrLfLineEnds(text));
+    ASSERT_TRUE(testsupport::onlyCrLfLineEnds(text));
     YAML::Node root;
     ASSERT_NO_THROW(root = testsupport::readYaml(text));
     ASSERT_TRUE(root.IsMap());

@@ -4,10 +4,14 @@
 #include <string>
 #include <vector>
 
+#include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTest>
 
 #include "fault_injection.h"
 #include "ui/host.h"
@@ -55,6 +59,7 @@ struct SaveOutcome {
 class SaveFaultTest : public testsupport::GuiTest, public testing::WithParamInterface<const SaveSide *> {
 public:
     using GuiTest::click;
+    using GuiTest::clickIn;
     using GuiTest::find;
     using GuiTest::mainWindow;
     using GuiTest::openMainWindow;
@@ -329,7 +334,107 @@ const SaveSide mobSide = [] {
     return side;
 }();
 
-INSTANTIATE_TEST_SUITE_P(SavePaths, SaveFaultTest, testing::Values(&mobSide),
+// The item sheet of ItemWindow, filled through its controls and its two dialogs.
+QWidget *itemWindow(SaveFaultTest &t) {
+    QWidget *window = t.mainWindow()->findChild<QWidget *>(QStringLiteral("ItemWindow"), Qt::FindDirectChildrenOnly);
+    EXPECT_NE(window, nullptr);
+    return window;
+}
+
+void typeIn(QWidget *window, const char *edit, const QString &text) {
+    auto *box = ui::control<QLineEdit>(window, edit);
+    box->clear();
+    testsupport::typeInto(box, text);
+}
+
+// Replaces the description with the lines, typed with Enter between them.
+void typeDescription(QWidget *item, const QStringList &lines) {
+    auto *box = ui::control<QPlainTextEdit>(item, "物品描述框");
+    box->clear();
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            QTest::keyClick(box, Qt::Key_Return);
+        testsupport::typeInto(box, lines[i]);
+    }
+}
+
+// One attribute row through the modal attribute dialog, which is closed again.
+void addAttribute(SaveFaultTest &t, int slot, int type, const QString &value) {
+    QWidget *item = itemWindow(t);
+    t.clickIn(item, "掉落数据添加按钮");
+    QWidget *dialog = QApplication::activeModalWidget();
+    ASSERT_NE(dialog, nullptr);
+    ui::setSelectedIndex(ui::control<QComboBox>(dialog, "组合框2"), slot);
+    ui::setSelectedIndex(ui::control<QComboBox>(dialog, "组合框1"), type);
+    typeIn(dialog, "编辑框1", value);
+    t.clickIn(dialog, "物品数据添加按钮");
+    dialog->close();
+    QApplication::processEvents();
+}
+
+const SaveSide itemSide = [] {
+    SaveSide side;
+    side.name = "Item";
+    side.folder = QStringLiteral("MythicMobs/Items");
+    side.confirmationFormat = QStringLiteral("物品配置已经生成到(%1)文件中，请注意查看!");
+    side.fill = [](SaveFaultTest &t) {
+        t.openMainWindow();
+        t.click("超级按钮17");
+        QWidget *item = itemWindow(t);
+        ASSERT_NE(item, nullptr);
+        typeIn(item, "物品编号框", "Dummy");
+        typeIn(item, "物品种类框", "STICK");
+        typeIn(item, "物品耐久框", "0");
+        typeIn(item, "物品名称框", QStringLiteral("&7木棍"));
+        typeDescription(item, {QStringLiteral("一根木棍"), QStringLiteral("别无用处")});
+        addAttribute(t, 1, 3, "1");
+        t.clickIn(item, "掉落数据添加按钮1");
+        QWidget *enchantments = item->findChild<QWidget *>(QStringLiteral("EnchantmentDialog"));
+        ASSERT_NE(enchantments, nullptr);
+        ui::setSelectedIndex(ui::control<QComboBox>(enchantments, "组合框1"), 14);
+        typeIn(enchantments, "编辑框1", "2");
+        t.clickIn(enchantments, "掉落数据添加按钮");
+        enchantments->close();
+        QApplication::processEvents();
+    };
+    side.alter = [](SaveFaultTest &t) { typeIn(itemWindow(t), "物品名称框", QStringLiteral("&7石棍")); };
+    side.setIdentifier = [](SaveFaultTest &t, const QString &identifier) {
+        ui::control<QLineEdit>(itemWindow(t), "物品编号框")->setText(identifier);
+    };
+    side.save = [](SaveFaultTest &t) { t.clickIn(itemWindow(t), "超级按钮13"); };
+    side.generatedText = [](SaveFaultTest &t) { return t.mainWindow()->sharedTexts().itemConfigText; };
+    const auto edit = [](const char *place, const char *name) {
+        return SaveSide::Field{QString::fromUtf8(place), [name](SaveFaultTest &t, const QString &text) {
+                                   typeIn(itemWindow(t), name, text);
+                               }};
+    };
+    side.fields = {
+        edit("物品编号", "物品编号框"),
+        edit("物品种类", "物品种类框"),
+        edit("物品耐久", "物品耐久框"),
+        edit("物品名称", "物品名称框"),
+        // A line between two others, so the message counts the lines of the description.
+        {QStringLiteral("物品描述第2行"),
+         [](SaveFaultTest &t, const QString &text) {
+             typeDescription(itemWindow(t), {QStringLiteral("一根木棍"), text, QStringLiteral("别无用处")});
+         }},
+        {QStringLiteral("物品属性列表第1行"),
+         [](SaveFaultTest &t, const QString &text) {
+             ui::listClear(ui::control<QListWidget>(itemWindow(t), "列表框1"));
+             addAttribute(t, 0, 8, text);
+         }},
+        // The dialog offers only the keys of its table; the row is checked all the same.
+        {QStringLiteral("物品附魔列表第1行"),
+         [](SaveFaultTest &t, const QString &text) {
+             auto *rows = ui::control<QListWidget>(itemWindow(t), "列表框2");
+             ui::listClear(rows);
+             ui::listAddRow(rows, text, 1);
+         }},
+    };
+    return side;
+}();
+
+INSTANTIATE_TEST_SUITE_P(SavePaths, SaveFaultTest, testing::Values(&mobSide, &itemSide),
                          [](const testing::TestParamInfo<const SaveSide *> &info) { return info.param->name; });
 
 } // namespace
