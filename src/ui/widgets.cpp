@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTextDocument>
 
 #include "ui/window_spec.h"
 
@@ -54,8 +55,14 @@ void openOrRaise(QPointer<QWidget> &open, const std::function<QWidget *()> &crea
 QString readText(const QWidget *control) {
     if (const auto *edit = qobject_cast<const QLineEdit *>(control))
         return edit->text();
-    if (const auto *box = qobject_cast<const QPlainTextEdit *>(control))
-        return box->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
+    if (const auto *box = qobject_cast<const QPlainTextEdit *>(control)) {
+        // The raw text, because toPlainText turns a no-break space into a plain one and the
+        // text would no longer be what was typed.
+        QString text = box->document()->toRawText();
+        text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+        text.replace(QChar::LineSeparator, QStringLiteral("\r\n"));
+        return text;
+    }
     if (const auto *label = qobject_cast<const QLabel *>(control))
         return label->text();
     if (const auto *button = qobject_cast<const QPushButton *>(control))

@@ -177,6 +177,8 @@ TEST(WidgetLayer, MultiLineTextUsesCrLf) {
     ui::writeText(&box, QStringLiteral("A\r\n\r\nB"));
     EXPECT_EQ(box.document()->blockCount(), 3);
     EXPECT_EQ(ui::readText(&box), QStringLiteral("A\r\n\r\nB"));
+    ui::writeText(&box, QStringLiteral("no\u00a0break\r\n"));
+    EXPECT_EQ(ui::readText(&box), QStringLiteral("no\u00a0break\r\n"));
 }
 
 TEST(WidgetLayer, ListRowsCarryTheirTags) {
