@@ -12,7 +12,7 @@
 #include "mob/ai_keys.h"
 #include "ui/outcome_message.h"
 #include "ui/widgets.h"
-#include "ui/window_spec.h"
+#include "ui/window_layout.h"
 
 namespace ui {
 namespace {

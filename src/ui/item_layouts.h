@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "ui/window_spec.h"
+#include "ui/window_layout.h"
 
 // The windows of the item editor. Group boxes come first, each followed by its controls;
 // positions inside a group box are relative to its top-left corner.

@@ -14,7 +14,7 @@
 #include "mob/drop_types.h"
 #include "ui/outcome_message.h"
 #include "ui/widgets.h"
-#include "ui/window_spec.h"
+#include "ui/window_layout.h"
 
 namespace ui {
 namespace {

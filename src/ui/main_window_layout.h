@@ -5,7 +5,7 @@
 #include <array>
 
 #include "ui/version.h"
-#include "ui/window_spec.h"
+#include "ui/window_layout.h"
 
 namespace ui {
 

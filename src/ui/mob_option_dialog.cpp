@@ -13,7 +13,7 @@
 #include "mob/mob_options.h"
 #include "ui/outcome_message.h"
 #include "ui/widgets.h"
-#include "ui/window_spec.h"
+#include "ui/window_layout.h"
 
 namespace ui {
 namespace {

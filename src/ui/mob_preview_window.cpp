@@ -7,7 +7,7 @@
 #include <QPlainTextEdit>
 
 #include "ui/widgets.h"
-#include "ui/window_spec.h"
+#include "ui/window_layout.h"
 
 namespace ui {
 namespace {

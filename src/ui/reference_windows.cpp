@@ -17,7 +17,7 @@
 #include "reference/variables.h"
 #include "ui/tab_stop_delegate.h"
 #include "ui/widgets.h"
-#include "ui/window_spec.h"
+#include "ui/window_layout.h"
 
 namespace ui {
 namespace {

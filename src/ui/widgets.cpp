@@ -13,7 +13,7 @@
 #include <QScreen>
 #include <QTextDocument>
 
-#include "ui/window_spec.h"
+#include "ui/window_layout.h"
 
 namespace ui {
 namespace {

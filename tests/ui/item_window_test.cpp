@@ -160,37 +160,37 @@ TEST_F(ItemWindowTest, EveryWindowHasItsControlsInPlaceAndCaptionsFit) {
     QWidget *item = openItemWindow();
     struct Window {
         QWidget *widget;
-        const ui::WindowSpec &spec;
+        const ui::WindowSpec &layout;
         std::span<const ui::ControlSpec> controls;
     };
     const auto check = [](const Window &window) {
-        const char *title = window.spec.title;
+        const char *title = window.layout.title;
         EXPECT_EQ(window.widget->windowTitle(), QString::fromUtf8(title));
-        EXPECT_EQ(window.widget->size(), window.spec.outerSize - QSize(4, 28)) << title;
-        EXPECT_EQ(window.widget->windowFlags().testFlag(Qt::WindowMinimizeButtonHint), window.spec.minimisable)
+        EXPECT_EQ(window.widget->size(), window.layout.outerSize - QSize(4, 28)) << title;
+        EXPECT_EQ(window.widget->windowFlags().testFlag(Qt::WindowMinimizeButtonHint), window.layout.minimisable)
             << title;
         EXPECT_FALSE(window.widget->windowFlags().testFlag(Qt::WindowMaximizeButtonHint)) << title;
-        for (const ui::ControlSpec &spec : window.controls) {
-            auto *widget = ui::control<QWidget>(window.widget, spec.name);
-            EXPECT_EQ(widget->geometry(), QRect(spec.x, spec.y, spec.width, spec.height)) << spec.name;
-            EXPECT_TRUE(widget->parentWidget()->rect().contains(widget->geometry())) << spec.name;
-            EXPECT_TRUE(widget->isVisible()) << spec.name;
-            EXPECT_EQ(widget->isEnabled(), !spec.inert && widget->parentWidget()->isEnabled()) << spec.name;
+        for (const ui::ControlSpec &layout : window.controls) {
+            auto *widget = ui::control<QWidget>(window.widget, layout.name);
+            EXPECT_EQ(widget->geometry(), QRect(layout.x, layout.y, layout.width, layout.height)) << layout.name;
+            EXPECT_TRUE(widget->parentWidget()->rect().contains(widget->geometry())) << layout.name;
+            EXPECT_TRUE(widget->isVisible()) << layout.name;
+            EXPECT_EQ(widget->isEnabled(), !layout.inert && widget->parentWidget()->isEnabled()) << layout.name;
             const QFontMetrics metrics = widget->fontMetrics();
             if (auto *label = qobject_cast<QLabel *>(widget)) {
-                EXPECT_LE(metrics.horizontalAdvance(label->text()), spec.width) << spec.name;
+                EXPECT_LE(metrics.horizontalAdvance(label->text()), layout.width) << layout.name;
             }
             if (auto *button = qobject_cast<QPushButton *>(widget)) {
-                EXPECT_LE(metrics.horizontalAdvance(button->text()), spec.width) << spec.name;
+                EXPECT_LE(metrics.horizontalAdvance(button->text()), layout.width) << layout.name;
             }
             if (auto *group = qobject_cast<QGroupBox *>(widget)) {
-                EXPECT_LE(metrics.horizontalAdvance(group->title()) + 16, spec.width) << spec.name;
+                EXPECT_LE(metrics.horizontalAdvance(group->title()) + 16, layout.width) << layout.name;
             }
             if (auto *combo = qobject_cast<QComboBox *>(widget)) {
-                EXPECT_EQ(ui::selectedIndex(combo), -1) << spec.name;
+                EXPECT_EQ(ui::selectedIndex(combo), -1) << layout.name;
                 for (int row = 0; row < ui::comboRowCount(combo); ++row)
-                    EXPECT_LE(metrics.horizontalAdvance(ui::comboRowText(combo, row)) + 24, spec.width)
-                        << spec.name << " row " << row;
+                    EXPECT_LE(metrics.horizontalAdvance(ui::comboRowText(combo, row)) + 24, layout.width)
+                        << layout.name << " row " << row;
             }
         }
     };

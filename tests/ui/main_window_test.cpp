@@ -56,19 +56,19 @@ TEST_F(MainWindowTest, SecondStartChangesNothingOnDisk) {
 
 TEST_F(MainWindowTest, EveryControlSitsInsideItsParent) {
     ui::MainWindow &window = openMainWindow();
-    for (const ui::ControlSpec &spec : ui::mainWindowControls) {
-        auto *widget = find<QWidget>(spec.name);
-        EXPECT_EQ(widget->geometry(), QRect(spec.x, spec.y, spec.width, spec.height)) << spec.name;
+    for (const ui::ControlSpec &layout : ui::mainWindowControls) {
+        auto *widget = find<QWidget>(layout.name);
+        EXPECT_EQ(widget->geometry(), QRect(layout.x, layout.y, layout.width, layout.height)) << layout.name;
         const QWidget *parent = widget->parentWidget();
-        EXPECT_TRUE(parent->rect().contains(widget->geometry())) << spec.name;
-        EXPECT_TRUE(widget->isVisible()) << spec.name;
-        EXPECT_EQ(widget->isEnabled(), !spec.inert && parent->isEnabled()) << spec.name;
+        EXPECT_TRUE(parent->rect().contains(widget->geometry())) << layout.name;
+        EXPECT_TRUE(widget->isVisible()) << layout.name;
+        EXPECT_EQ(widget->isEnabled(), !layout.inert && parent->isEnabled()) << layout.name;
         // Captions must fit their controls in the application font.
         if (auto *label = qobject_cast<QLabel *>(widget)) {
-            EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), spec.width) << spec.name;
+            EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), layout.width) << layout.name;
         }
         if (auto *button = qobject_cast<QPushButton *>(widget)) {
-            EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()), spec.width) << spec.name;
+            EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()), layout.width) << layout.name;
         }
     }
     EXPECT_TRUE(window.rect().contains(find<QWidget>("分组框2")->geometry()));

@@ -13,7 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "ui/main_window.h"
-#include "ui/window_spec.h"
+#include "ui/window_layout.h"
 
 // Test failures show texts as text.
 inline void PrintTo(const QString &text, std::ostream *out) { *out << '"' << text.toStdString() << '"'; }

@@ -17,7 +17,7 @@
 #include "ui/main_window.h"
 #include "ui/message.h"
 #include "ui/widgets.h"
-#include "ui/window_spec.h"
+#include "ui/window_layout.h"
 
 namespace {
 

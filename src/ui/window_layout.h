@@ -42,7 +42,7 @@ struct WindowSpec {
 
 // Fixed frame sized so the client area matches the layout, title, close box, no maximise.
 // A window without a minimise button is a dialog, and Esc closes it.
-void setUpWindow(QWidget *window, const WindowSpec &spec);
+void setUpWindow(QWidget *window, const WindowSpec &layout);
 
 // Creates every control of the table, in order; a parent must come before its children.
 // The order of the table is the keyboard's tab order, and a label directly followed by an

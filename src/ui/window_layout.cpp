@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Veltrane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/window_spec.h"
+#include "ui/window_layout.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -62,19 +62,19 @@ QWidget *createControl(ControlKind kind, QWidget *parent, const QString &caption
 
 } // namespace
 
-void setUpWindow(QWidget *window, const WindowSpec &spec) {
+void setUpWindow(QWidget *window, const WindowSpec &layout) {
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                             Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
-    if (spec.minimisable)
+    if (layout.minimisable)
         flags |= Qt::WindowMinimizeButtonHint;
     window->setWindowFlags(flags);
-    window->setWindowTitle(QString::fromUtf8(spec.title));
-    window->setFixedSize(spec.outerSize - windowsFrame);
-    if (!spec.minimisable) {
+    window->setWindowTitle(QString::fromUtf8(layout.title));
+    window->setFixedSize(layout.outerSize - windowsFrame);
+    if (!layout.minimisable) {
         auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
         QObject::connect(escape, &QShortcut::activated, window, &QWidget::close);
     }
-    if (spec.whiteBackground) {
+    if (layout.whiteBackground) {
         QPalette palette = window->palette();
         palette.setColor(QPalette::Window, Qt::white);
         window->setPalette(palette);
@@ -84,15 +84,15 @@ void setUpWindow(QWidget *window, const WindowSpec &spec) {
 
 void buildControls(QWidget *window, std::span<const ControlSpec> controls) {
     QLabel *captionBefore = nullptr;
-    for (const ControlSpec &spec : controls) {
-        QWidget *parent = spec.parent ? control<QWidget>(window, spec.parent) : window;
-        QWidget *widget = createControl(spec.kind, parent, QString::fromUtf8(spec.caption));
-        widget->setObjectName(QString::fromUtf8(spec.name));
-        widget->setGeometry(spec.x, spec.y, spec.width, spec.height);
-        widget->setEnabled(!spec.inert);
+    for (const ControlSpec &layout : controls) {
+        QWidget *parent = layout.parent ? control<QWidget>(window, layout.parent) : window;
+        QWidget *widget = createControl(layout.kind, parent, QString::fromUtf8(layout.caption));
+        widget->setObjectName(QString::fromUtf8(layout.name));
+        widget->setGeometry(layout.x, layout.y, layout.width, layout.height);
+        widget->setEnabled(!layout.inert);
         // A caption label directly followed by its field names that field for screen readers
         // and for the keyboard.
-        const bool isField = spec.kind == ControlKind::LineEdit || spec.kind == ControlKind::ComboBox;
+        const bool isField = layout.kind == ControlKind::LineEdit || layout.kind == ControlKind::ComboBox;
         if (isField && captionBefore && captionBefore->parentWidget() == parent) {
             captionBefore->setBuddy(widget);
             widget->setAccessibleName(accessibleCaption(captionBefore->text()));
