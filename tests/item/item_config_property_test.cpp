@@ -23,18 +23,9 @@ using testsupport::Random;
 namespace alphabets = testsupport::alphabets;
 
 const testsupport::Alphabet typed = alphabets::anyTyped();
-const testsupport::Alphabet word = alphabets::plainWord();
-const testsupport::Alphabet upperWord = {"A", "B", "C", "D", "I", "N", "O", "R", "S", "W", "_"};
 
 // The sections the plugin reads attributes from, by the tag of the row.
 const std::vector<std::string> slotKeys = {"All", "MainHand", "OffHand", "Head", "Chest", "Legs", "Feet"};
-
-std::string words(Random &random, int maxWords) {
-    std::string out = random.text(alphabets::asciiLetters, 1, 1) + random.text(word, 0, 8);
-    for (int n = random.number(0, maxWords - 1); n > 0; --n)
-        out += " " + random.text(word, 1, 8);
-    return out;
-}
 
 // Anything a user may type on one line; now and then a text the user quoted whole in single
 // quotes, inner quotes doubled, as YAML itself would write it.
@@ -81,8 +72,8 @@ std::int32_t enchantmentLevel(Random &random) {
 // come from alphabets that stay valid YAML; the display name and the lore may hold anything.
 ItemSheet randomSheet(Random &random) {
     ItemSheet sheet;
-    sheet.identifier = words(random, 3);
-    sheet.material = random.chance(80) ? random.text(upperWord, 1, 16) : "";
+    sheet.identifier = testsupport::words(random, 3);
+    sheet.material = random.chance(80) ? random.text(alphabets::upperWord, 1, 16) : "";
     sheet.dataValue = random.text(alphabets::digits, 0, 3);
     sheet.displayName = random.chance(5) ? "" : typedLine(random, 24);
     sheet.description = randomDescription(random);
@@ -95,7 +86,7 @@ ItemSheet randomSheet(Random &random) {
     for (int n = random.number(0, 6); n > 0; --n) {
         const std::string key =
             random.chance(70) ? std::string(item::enchantmentTypes[std::size_t(random.number(0, 29))].key)
-                              : random.text(upperWord, 1, 12);
+                              : random.text(alphabets::upperWord, 1, 12);
         sheet.enchantmentRows.push_back({key, enchantmentLevel(random)});
     }
     return sheet;

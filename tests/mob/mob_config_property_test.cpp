@@ -20,15 +20,6 @@ namespace alphabets = testsupport::alphabets;
 
 const testsupport::Alphabet typed = alphabets::anyTyped();
 const testsupport::Alphabet word = alphabets::plainWord();
-const testsupport::Alphabet upperWord = {"A", "B", "C", "D", "I", "N", "O", "R", "S", "W", "_"};
-
-// Words joined by single spaces; one plain scalar.
-std::string words(Random &random, int maxWords) {
-    std::string out = random.text(alphabets::asciiLetters, 1, 1) + random.text(word, 0, 8);
-    for (int n = random.number(0, maxWords - 1); n > 0; --n)
-        out += " " + random.text(word, 1, 8);
-    return out;
-}
 
 std::vector<ListEntry> rows(Random &random, int maxRows, auto makeText) {
     std::vector<ListEntry> out;
@@ -42,15 +33,15 @@ std::vector<ListEntry> rows(Random &random, int maxRows, auto makeText) {
 // nothing for them; the display name and the kill messages may hold anything typed.
 MobSheet randomSheet(Random &random) {
     MobSheet sheet;
-    sheet.identifier = words(random, 3);
+    sheet.identifier = testsupport::words(random, 3);
     sheet.entityType = random.number(-2, 56);
     sheet.displayName = random.text(typed, 1, 24);
     sheet.health = random.text(alphabets::digits, 1, 5);
     sheet.damage = random.text(alphabets::digits, 1, 3) + (random.chance(30) ? ".5" : "");
-    sheet.dropRows = rows(random, 4, [&] { return "  - " + words(random, 3); });
+    sheet.dropRows = rows(random, 4, [&] { return "  - " + testsupport::words(random, 3); });
     for (std::string *slot : {&sheet.mainHand, &sheet.offHand, &sheet.helmet, &sheet.chestplate,
                               &sheet.leggings, &sheet.boots})
-        *slot = random.chance(50) ? random.text(upperWord, 1, 16) : "";
+        *slot = random.chance(50) ? random.text(alphabets::upperWord, 1, 16) : "";
     int option = 0;
     sheet.optionRows = rows(random, 4, [&] {
         // A key of its own per row, so the map keeps them all.

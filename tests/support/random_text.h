@@ -48,6 +48,9 @@ inline Alphabet plainWord() {
     return all;
 }
 
+// Capitals and underscores, as the plugin's keys are written.
+inline const Alphabet upperWord = {"A", "B", "C", "D", "I", "N", "O", "R", "S", "W", "_"};
+
 } // namespace alphabets
 
 // Random choices from a fixed seed. Only std::mt19937 is used, whose sequence the standard
@@ -78,5 +81,14 @@ public:
 private:
     std::mt19937 engine_;
 };
+
+// Plain words joined by single spaces: one plain YAML scalar.
+inline std::string words(Random &random, int maxWords) {
+    const Alphabet word = alphabets::plainWord();
+    std::string out = random.text(alphabets::asciiLetters, 1, 1) + random.text(word, 0, 8);
+    for (int n = random.number(0, maxWords - 1); n > 0; --n)
+        out += " " + random.text(word, 1, 8);
+    return out;
+}
 
 } // namespace testsupport
