@@ -4,6 +4,9 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "core/list_entry.h"
 
 namespace core {
 
@@ -13,5 +16,12 @@ struct NamedText {
     std::string place;
     std::string_view text;
 };
+
+// Names each row of a list by its place: "<list>第1行", "<list>第2行", ...
+inline void addRowTexts(std::vector<NamedText> &texts, std::string_view list,
+                        const std::vector<ListEntry> &rows) {
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        texts.push_back({std::string(list) + "第" + std::to_string(i + 1) + "行", rows[i].text});
+}
 
 } // namespace core

@@ -99,12 +99,8 @@ std::vector<core::NamedText> itemSheetTexts(const ItemSheet &sheet) {
                          description.substr(start, line.size())});
         start += line.size() + core::crlf.size();
     }
-    const auto addRows = [&texts](std::string_view list, const std::vector<core::ListEntry> &rows) {
-        for (std::size_t i = 0; i < rows.size(); ++i)
-            texts.push_back({std::string(list) + "第" + std::to_string(i + 1) + "行", rows[i].text});
-    };
-    addRows("物品属性列表", sheet.attributeRows);
-    addRows("物品附魔列表", sheet.enchantmentRows);
+    core::addRowTexts(texts, "物品属性列表", sheet.attributeRows);
+    core::addRowTexts(texts, "物品附魔列表", sheet.enchantmentRows);
     return texts;
 }
 

@@ -149,14 +149,10 @@ std::vector<core::NamedText> mobSheetTexts(const MobSheet &sheet) {
     };
     for (const EquipmentField &slot : equipmentFields)
         texts.push_back({std::string(slot.caption), sheet.*slot.field});
-    const auto addRows = [&texts](std::string_view list, const std::vector<core::ListEntry> &rows) {
-        for (std::size_t i = 0; i < rows.size(); ++i)
-            texts.push_back({std::string(list) + "第" + std::to_string(i + 1) + "行", rows[i].text});
-    };
-    addRows("掉落数据列表", sheet.dropRows);
-    addRows("属性数据列表", sheet.optionRows);
-    addRows("击杀信息列表", sheet.killMessageRows);
-    addRows("AI数据列表", sheet.aiRows);
+    core::addRowTexts(texts, "掉落数据列表", sheet.dropRows);
+    core::addRowTexts(texts, "属性数据列表", sheet.optionRows);
+    core::addRowTexts(texts, "击杀信息列表", sheet.killMessageRows);
+    core::addRowTexts(texts, "AI数据列表", sheet.aiRows);
     return texts;
 }
 
