@@ -6,6 +6,7 @@
 
 #include "ui/host.h"
 #include "ui/message.h"
+#include "ui/widgets.h"
 
 namespace ui {
 
@@ -33,7 +34,7 @@ bool saveConfigFile(const QString &folder, const QString &identifier, const std:
     };
     for (const core::NamedText &named : texts) {
         const QString outside =
-            charactersOutsideGbk(QString::fromUtf8(named.text.data(), qsizetype(named.text.size())));
+            charactersOutsideGbk(toQString(named.text));
         if (!outside.isEmpty())
             return refuseCharacters(QString::fromStdString(named.place), outside);
     }
