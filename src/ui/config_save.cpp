@@ -33,8 +33,7 @@ bool saveConfigFile(const QString &folder, const QString &identifier, const std:
         return false;
     };
     for (const core::NamedText &named : texts) {
-        const QString outside =
-            charactersOutsideGbk(toQString(named.text));
+        const QString outside = charactersOutsideGbk(toQString(named.text));
         if (!outside.isEmpty())
             return refuseCharacters(QString::fromStdString(named.place), outside);
     }
