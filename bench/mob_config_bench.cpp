@@ -6,8 +6,8 @@
 #include <benchmark/benchmark.h>
 
 #include "mob/mob_config.h"
-#include "ui/application.h"
-#include "ui/main_window.h"
+#include "ui/toolkit/application.h"
+#include "ui/windows/main_window.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 
-#include "ui/application.h"
-#include "ui/main_window.h"
-#include "ui/widgets.h"
+#include "ui/toolkit/application.h"
+#include "ui/windows/main_window.h"
+#include "ui/toolkit/widgets.h"
 
 int main(int argc, char *argv[]) {
     QApplication application(argc, argv);

@@ -7,7 +7,7 @@
 #include <QPushButton>
 
 #include "mob/mob_config.h"
-#include "ui/widgets.h"
+#include "ui/toolkit/widgets.h"
 #include "ui_fixture.h"
 
 namespace {
@@ -26,8 +26,8 @@ protected:
     // One press of the upper (goal) or lower (target) 添加 with that row and priority.
     void add(QWidget *dialog, bool goal, int row, const QString &priority) {
         if (row >= 0)
-            testsupport::chooseRow(ui::control<QComboBox>(dialog, goal ? "组合框1" : "组合框2"), row);
-        auto *edit = ui::control<QLineEdit>(dialog, goal ? "编辑框1" : "编辑框2");
+            testsupport::chooseRow(testsupport::control<QComboBox>(dialog, goal ? "组合框1" : "组合框2"), row);
+        auto *edit = testsupport::control<QLineEdit>(dialog, goal ? "编辑框1" : "编辑框2");
         edit->clear();
         testsupport::typeInto(edit, priority);
         clickIn(dialog, goal ? "超级按钮4" : "超级按钮1");
@@ -41,8 +41,8 @@ TEST_F(AiDialogTest, WorkedExampleGivesGoalAndTargetSections) {
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Veltrane-添加AI"));
     EXPECT_EQ(dialog->parentWidget(), &window);
-    auto *goals = ui::control<QComboBox>(dialog, "组合框1");
-    auto *targets = ui::control<QComboBox>(dialog, "组合框2");
+    auto *goals = testsupport::control<QComboBox>(dialog, "组合框1");
+    auto *targets = testsupport::control<QComboBox>(dialog, "组合框2");
     EXPECT_EQ(goals->count(), 30);
     EXPECT_EQ(targets->count(), 12);
     EXPECT_EQ(goals->itemText(13), QStringLiteral("使生物靠近并攻击"));
@@ -119,9 +119,9 @@ TEST_F(AiDialogTest, ModalAndFreshAtEachOpening) {
     dialog = openDialog();
     ASSERT_NE(dialog, nullptr);
     for (const char *combo : {"组合框1", "组合框2"})
-        EXPECT_EQ(ui::selectedIndex(ui::control<QComboBox>(dialog, combo)), -1) << combo;
+        EXPECT_EQ(ui::selectedIndex(testsupport::control<QComboBox>(dialog, combo)), -1) << combo;
     for (const char *edit : {"编辑框1", "编辑框2"})
-        EXPECT_TRUE(ui::control<QLineEdit>(dialog, edit)->text().isEmpty()) << edit;
+        EXPECT_TRUE(testsupport::control<QLineEdit>(dialog, edit)->text().isEmpty()) << edit;
     dialog->close();
     QApplication::processEvents();
     testsupport::clickAsUser(find<QPushButton>("超级按钮9")); // reaches the window again

@@ -6,7 +6,7 @@
 #include <QListWidget>
 
 #include "mob/mob_config.h"
-#include "ui/widgets.h"
+#include "ui/toolkit/widgets.h"
 #include "ui_fixture.h"
 
 namespace {

@@ -15,9 +15,10 @@
 #include <QRegularExpression>
 #include <QTest>
 
-#include "ui/host.h"
-#include "ui/item_layouts.h"
-#include "ui/widgets.h"
+#include "storage/encodings.h"
+#include "ui/windows/item_layouts.h"
+#include "ui/windows/preview_window.h"
+#include "ui/toolkit/widgets.h"
 #include "ui_fixture.h"
 
 namespace {
@@ -53,12 +54,12 @@ protected:
         return nullptr;
     }
     static void typeIn(QWidget *window, const char *edit, const QString &text) {
-        auto *box = ui::control<QLineEdit>(window, edit);
+        auto *box = testsupport::control<QLineEdit>(window, edit);
         box->clear();
         testsupport::typeInto(box, text);
     }
     static void typeDescription(QWidget *window, const QStringList &lines) {
-        auto *box = ui::control<QPlainTextEdit>(window, "物品描述框");
+        auto *box = testsupport::control<QPlainTextEdit>(window, "物品描述框");
         for (qsizetype i = 0; i < lines.size(); ++i) {
             if (i > 0)
                 QTest::keyClick(box, Qt::Key_Return);
@@ -70,8 +71,8 @@ protected:
         return QApplication::activeModalWidget();
     }
     void addAttribute(QWidget *dialog, int slot, int type, const QString &value) {
-        ui::setSelectedIndex(ui::control<QComboBox>(dialog, "组合框2"), slot);
-        ui::setSelectedIndex(ui::control<QComboBox>(dialog, "组合框1"), type);
+        ui::setSelectedIndex(testsupport::control<QComboBox>(dialog, "组合框2"), slot);
+        ui::setSelectedIndex(testsupport::control<QComboBox>(dialog, "组合框1"), type);
         typeIn(dialog, "编辑框1", value);
         clickIn(dialog, "物品数据添加按钮");
     }
@@ -80,7 +81,7 @@ protected:
         return shownChild(item, "EnchantmentDialog");
     }
     void addEnchantment(QWidget *dialog, int row, const QString &level) {
-        ui::setSelectedIndex(ui::control<QComboBox>(dialog, "组合框1"), row);
+        ui::setSelectedIndex(testsupport::control<QComboBox>(dialog, "组合框1"), row);
         typeIn(dialog, "编辑框1", level);
         clickIn(dialog, "掉落数据添加按钮");
     }
@@ -103,7 +104,7 @@ protected:
         return enchantments;
     }
     static Rows rows(const QWidget *window, const char *list) {
-        return ui::listRows(ui::control<QListWidget>(window, list));
+        return ui::listRows(testsupport::control<QListWidget>(window, list));
     }
     QString confirmation() const {
         return QStringLiteral("物品配置已经生成到(%1)文件中，请注意查看!")
@@ -143,35 +144,30 @@ TEST_F(ItemWindowTest, OneInstanceBesideTheMainWindowAndFreshAfterClosing) {
     click("超级按钮17"); // brings the open window to the front
     EXPECT_EQ(shownItemWindow(), item);
     EXPECT_EQ(mainWindow->findChildren<QWidget *>("ItemWindow").size(), 1);
-    EXPECT_EQ(ui::readText(ui::control<QLineEdit>(item, "物品编号框")), QStringLiteral("kept"));
+    EXPECT_EQ(ui::readText(testsupport::control<QLineEdit>(item, "物品编号框")), QStringLiteral("kept"));
 
     closeNow(item);
     EXPECT_EQ(shownItemWindow(), nullptr);
     QWidget *fresh = openItemWindow();
     ASSERT_NE(fresh, nullptr);
     for (const char *edit : {"物品编号框", "物品种类框", "物品耐久框", "物品名称框"})
-        EXPECT_TRUE(ui::readText(ui::control<QLineEdit>(fresh, edit)).isEmpty()) << edit;
-    EXPECT_TRUE(ui::readText(ui::control<QPlainTextEdit>(fresh, "物品描述框")).isEmpty());
+        EXPECT_TRUE(ui::readText(testsupport::control<QLineEdit>(fresh, edit)).isEmpty()) << edit;
+    EXPECT_TRUE(ui::readText(testsupport::control<QPlainTextEdit>(fresh, "物品描述框")).isEmpty());
     EXPECT_TRUE(rows(fresh, "列表框1").empty());
     EXPECT_TRUE(rows(fresh, "列表框2").empty());
 }
 
 TEST_F(ItemWindowTest, EveryWindowHasItsControlsInPlaceAndCaptionsFit) {
     QWidget *item = openItemWindow();
-    struct Window {
-        QWidget *widget;
-        const ui::WindowSpec &layout;
-        std::span<const ui::ControlSpec> controls;
-    };
-    const auto check = [](const Window &window) {
-        const char *title = window.layout.title;
-        EXPECT_EQ(window.widget->windowTitle(), QString::fromUtf8(title));
-        EXPECT_EQ(window.widget->size(), window.layout.outerSize - QSize(4, 28)) << title;
-        EXPECT_EQ(window.widget->windowFlags().testFlag(Qt::WindowMinimizeButtonHint), window.layout.minimisable)
+    const auto check = [](QWidget *window, const ui::WindowSpec &windowLayout, const auto &controls) {
+        const char *title = windowLayout.title;
+        EXPECT_EQ(window->windowTitle(), QString::fromUtf8(title));
+        EXPECT_EQ(window->size(), windowLayout.outerSize - QSize(4, 28)) << title;
+        EXPECT_EQ(window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint), windowLayout.minimisable)
             << title;
-        EXPECT_FALSE(window.widget->windowFlags().testFlag(Qt::WindowMaximizeButtonHint)) << title;
-        for (const ui::ControlSpec &layout : window.controls) {
-            auto *widget = ui::control<QWidget>(window.widget, layout.name);
+        EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint)) << title;
+        for (const auto &layout : controls) {
+            auto *widget = testsupport::control<QWidget>(window, layout.name);
             EXPECT_EQ(widget->geometry(), QRect(layout.x, layout.y, layout.width, layout.height)) << layout.name;
             EXPECT_TRUE(widget->parentWidget()->rect().contains(widget->geometry())) << layout.name;
             EXPECT_TRUE(widget->isVisible()) << layout.name;
@@ -194,25 +190,25 @@ TEST_F(ItemWindowTest, EveryWindowHasItsControlsInPlaceAndCaptionsFit) {
             }
         }
     };
-    check({item, ui::itemWindowSpec, ui::itemWindowControls});
+    check(item, ui::itemWindowSpec, ui::itemWindowControls);
 
     clickIn(item, "超级按钮6");
     QWidget *preview = QApplication::activeModalWidget();
     ASSERT_NE(preview, nullptr);
-    check({preview, ui::itemPreviewWindowSpec, ui::itemPreviewWindowControls});
+    check(preview, ui::itemPreviewSpec, ui::previewControls);
     closeNow(preview);
 
     QWidget *attributes = openAttributeDialog(item);
     ASSERT_NE(attributes, nullptr);
-    check({attributes, ui::itemAttributeDialogSpec, ui::itemAttributeDialogControls});
-    EXPECT_EQ(ui::comboRowCount(ui::control<QComboBox>(attributes, "组合框2")), 7);
-    EXPECT_EQ(ui::comboRowCount(ui::control<QComboBox>(attributes, "组合框1")), 9);
+    check(attributes, ui::itemAttributeDialogSpec, ui::itemAttributeDialogControls);
+    EXPECT_EQ(ui::comboRowCount(testsupport::control<QComboBox>(attributes, "组合框2")), 7);
+    EXPECT_EQ(ui::comboRowCount(testsupport::control<QComboBox>(attributes, "组合框1")), 9);
     closeNow(attributes);
 
     QWidget *enchantments = openEnchantmentDialog(item);
     ASSERT_NE(enchantments, nullptr);
-    check({enchantments, ui::enchantmentDialogSpec, ui::enchantmentDialogControls});
-    EXPECT_EQ(ui::comboRowCount(ui::control<QComboBox>(enchantments, "组合框1")), 30);
+    check(enchantments, ui::enchantmentDialogSpec, ui::enchantmentDialogControls);
+    EXPECT_EQ(ui::comboRowCount(testsupport::control<QComboBox>(enchantments, "组合框1")), 30);
 }
 
 TEST_F(ItemWindowTest, SheetFilledThroughTheDialogsIsWrittenExactly) {
@@ -226,7 +222,7 @@ TEST_F(ItemWindowTest, SheetFilledThroughTheDialogsIsWrittenExactly) {
     const QByteArray expected = fireSwordHead + fireSwordAttributes +
                                 "  Enchantments:\r\n  - DAMAGE_ALL:5\r\n  - FIRE_ASPECT:2\r\n";
     EXPECT_EQ(readFile("MythicMobs/Items/FireSword.yml"), expected);
-    EXPECT_EQ(ui::encodeGbk(QString::fromStdString(mainWindow->sharedTexts().itemConfigText)), expected);
+    EXPECT_EQ(storage::encodeGbk(QString::fromStdString(mainWindow->sharedTexts().itemConfigText)), expected);
     expectOnlyConfirmation();
 
     clickIn(item, "超级按钮13"); // the same identifier replaces the file
@@ -248,7 +244,7 @@ TEST_F(ItemWindowTest, OpenEnchantmentDialogKeepsAddingBetweenSaves) {
     EXPECT_EQ(item->findChildren<QWidget *>("EnchantmentDialog").size(), 1);
 
     // Delete the first row on the item window, then add two more through the same dialog.
-    ui::setSelectedIndex(ui::control<QListWidget>(item, "列表框2"), 0);
+    ui::setSelectedIndex(testsupport::control<QListWidget>(item, "列表框2"), 0);
     clickIn(item, "超级按钮1");
     addEnchantment(enchantments, 20, "4");
     addEnchantment(enchantments, 6, "3");
@@ -275,14 +271,14 @@ TEST_F(ItemWindowTest, AttributeDialogIsModalAndRefusesSilently) {
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Veltrane-添加属性"));
     EXPECT_EQ(dialog->parentWidget(), item);
-    auto *status = ui::control<QLabel>(dialog, "透明标签2");
+    auto *status = testsupport::control<QLabel>(dialog, "透明标签2");
 
     typeIn(dialog, "编辑框1", "10");
     clickIn(dialog, "物品数据添加按钮"); // neither slot nor type
-    ui::setSelectedIndex(ui::control<QComboBox>(dialog, "组合框1"), 3);
+    ui::setSelectedIndex(testsupport::control<QComboBox>(dialog, "组合框1"), 3);
     clickIn(dialog, "物品数据添加按钮"); // a type but no slot
-    ui::setSelectedIndex(ui::control<QComboBox>(dialog, "组合框1"), -1);
-    ui::setSelectedIndex(ui::control<QComboBox>(dialog, "组合框2"), 1);
+    ui::setSelectedIndex(testsupport::control<QComboBox>(dialog, "组合框1"), -1);
+    ui::setSelectedIndex(testsupport::control<QComboBox>(dialog, "组合框2"), 1);
     clickIn(dialog, "物品数据添加按钮"); // a slot but no type
     EXPECT_TRUE(rows(item, "列表框1").empty());
     EXPECT_TRUE(ui::readText(status).isEmpty());
@@ -293,14 +289,14 @@ TEST_F(ItemWindowTest, AttributeDialogIsModalAndRefusesSilently) {
     EXPECT_EQ(rows(item, "列表框1"), (Rows{{"    Health: ", 3}, {"    Health: ", 3}, {"    Armor:   x护甲", 6}}));
     static const QRegularExpression stamp(QStringLiteral("^([1-5]?[0-9])分([1-5]?[0-9])秒:添加属性成功!$"));
     EXPECT_TRUE(stamp.match(ui::readText(status)).hasMatch()) << ui::readText(status).toStdString();
-    EXPECT_EQ(ui::readText(ui::control<QLineEdit>(dialog, "编辑框1")), QStringLiteral("  x护甲"));
+    EXPECT_EQ(ui::readText(testsupport::control<QLineEdit>(dialog, "编辑框1")), QStringLiteral("  x护甲"));
     EXPECT_TRUE(messages.empty());
 
     closeNow(dialog);
     EXPECT_EQ(rows(item, "列表框1").size(), 3u);
     QWidget *again = openAttributeDialog(item); // each opening starts empty
-    EXPECT_EQ(ui::selectedIndex(ui::control<QComboBox>(again, "组合框2")), -1);
-    EXPECT_TRUE(ui::readText(ui::control<QLabel>(again, "透明标签2")).isEmpty());
+    EXPECT_EQ(ui::selectedIndex(testsupport::control<QComboBox>(again, "组合框2")), -1);
+    EXPECT_TRUE(ui::readText(testsupport::control<QLabel>(again, "透明标签2")).isEmpty());
 }
 
 TEST_F(ItemWindowTest, EnchantmentDialogShowsTheHighestLevelAndTakesAnyLevel) {
@@ -309,16 +305,16 @@ TEST_F(ItemWindowTest, EnchantmentDialogShowsTheHighestLevelAndTakesAnyLevel) {
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->windowModality(), Qt::NonModal);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    auto *highest = ui::control<QLabel>(dialog, "透明标签2");
+    auto *highest = testsupport::control<QLabel>(dialog, "透明标签2");
     EXPECT_EQ(ui::readText(highest), QStringLiteral("-"));
     typeIn(dialog, "编辑框1", "3");
     clickIn(dialog, "掉落数据添加按钮"); // no row selected
     EXPECT_TRUE(rows(item, "列表框2").empty());
     EXPECT_EQ(ui::readText(highest), QStringLiteral("-"));
 
-    ui::setSelectedIndex(ui::control<QComboBox>(dialog, "组合框1"), 24);
+    ui::setSelectedIndex(testsupport::control<QComboBox>(dialog, "组合框1"), 24);
     EXPECT_EQ(ui::readText(highest), QStringLiteral("5"));
-    ui::setSelectedIndex(ui::control<QComboBox>(dialog, "组合框1"), 0);
+    ui::setSelectedIndex(testsupport::control<QComboBox>(dialog, "组合框1"), 0);
     EXPECT_EQ(ui::readText(highest), QStringLiteral("1"));
 
     const std::vector<std::pair<QString, int>> levels = {
@@ -341,7 +337,7 @@ TEST_F(ItemWindowTest, DeleteRemovesOnlyTheSelectedRowAndClearEmptiesTheList) {
         const char *list, *deleteButton, *clearButton;
     };
     for (const Group &group : {Group{"列表框1", "超级按钮2", "超级按钮3"}, Group{"列表框2", "超级按钮1", "超级按钮4"}}) {
-        auto *list = ui::control<QListWidget>(item, group.list);
+        auto *list = testsupport::control<QListWidget>(item, group.list);
         for (int tag : {1, 2, 3})
             ui::listAddRow(list, QString::number(tag), tag);
         clickIn(item, group.deleteButton); // nothing selected
@@ -353,7 +349,7 @@ TEST_F(ItemWindowTest, DeleteRemovesOnlyTheSelectedRowAndClearEmptiesTheList) {
         EXPECT_TRUE(rows(item, group.list).empty()) << group.list;
         clickIn(item, group.clearButton);
     }
-    EXPECT_FALSE(ui::control<QPushButton>(item, "超级按钮5")->isEnabled()); // 读取配置 does nothing
+    EXPECT_FALSE(testsupport::control<QPushButton>(item, "超级按钮5")->isEnabled()); // 读取配置 does nothing
 }
 
 TEST_F(ItemWindowTest, ClearContentEmptiesTheSheetAndKeepsTheLastText) {
@@ -364,8 +360,8 @@ TEST_F(ItemWindowTest, ClearContentEmptiesTheSheetAndKeepsTheLastText) {
 
     clickIn(item, "超级按钮18");
     for (const char *edit : {"物品编号框", "物品种类框", "物品耐久框", "物品名称框"})
-        EXPECT_TRUE(ui::readText(ui::control<QLineEdit>(item, edit)).isEmpty()) << edit;
-    EXPECT_TRUE(ui::readText(ui::control<QPlainTextEdit>(item, "物品描述框")).isEmpty());
+        EXPECT_TRUE(ui::readText(testsupport::control<QLineEdit>(item, edit)).isEmpty()) << edit;
+    EXPECT_TRUE(ui::readText(testsupport::control<QPlainTextEdit>(item, "物品描述框")).isEmpty());
     EXPECT_TRUE(rows(item, "列表框1").empty());
     EXPECT_TRUE(rows(item, "列表框2").empty());
     EXPECT_EQ(mainWindow->sharedTexts().itemConfigText, saved);
@@ -373,7 +369,7 @@ TEST_F(ItemWindowTest, ClearContentEmptiesTheSheetAndKeepsTheLastText) {
     clickIn(item, "超级按钮6");
     QWidget *preview = QApplication::activeModalWidget();
     ASSERT_NE(preview, nullptr);
-    EXPECT_EQ(ui::readText(ui::control<QPlainTextEdit>(preview, "编辑框1")).toUtf8(), emptySheetText);
+    EXPECT_EQ(ui::readText(testsupport::control<QPlainTextEdit>(preview, "编辑框1")).toUtf8(), emptySheetText);
 }
 
 TEST_F(ItemWindowTest, PreviewRegeneratesAndWritesNothing) {
@@ -385,7 +381,7 @@ TEST_F(ItemWindowTest, PreviewRegeneratesAndWritesNothing) {
     ASSERT_NE(preview, nullptr);
     EXPECT_EQ(preview->windowTitle(), QStringLiteral("Veltrane-预览配置 物品"));
     EXPECT_EQ(preview->parentWidget(), item);
-    auto *box = ui::control<QPlainTextEdit>(preview, "编辑框1");
+    auto *box = testsupport::control<QPlainTextEdit>(preview, "编辑框1");
     EXPECT_EQ(ui::readText(box), QStringLiteral("Gem:\r\n  Id: \r\n  Data: \r\n  Display: Gem\r\n\r\n\r\n"));
     QTest::keyClicks(box, "typed");
     closeNow(preview);
@@ -394,7 +390,7 @@ TEST_F(ItemWindowTest, PreviewRegeneratesAndWritesNothing) {
     clickIn(item, "超级按钮6");
     preview = QApplication::activeModalWidget();
     ASSERT_NE(preview, nullptr);
-    const QString shown = ui::readText(ui::control<QPlainTextEdit>(preview, "编辑框1"));
+    const QString shown = ui::readText(testsupport::control<QPlainTextEdit>(preview, "编辑框1"));
     EXPECT_EQ(shown, QStringLiteral("Gem:\r\n  Id: \r\n  Data: \r\n  Display: '&a宝石'\r\n\r\n\r\n"));
     EXPECT_EQ(mainWindow->sharedTexts().itemConfigText, shown.toStdString());
     closeNow(preview);
@@ -426,12 +422,12 @@ TEST_F(ItemWindowTest, CharactersOutsideGbkAreRefusedNamingTheField) {
     const QByteArray saved = readFile("MythicMobs/Items/Gem.yml");
     messages.clear();
 
-    ui::writeText(ui::control<QPlainTextEdit>(item, "物品描述框"), QStringLiteral("第一行\r\n\r\n好♫"));
+    ui::writeText(testsupport::control<QPlainTextEdit>(item, "物品描述框"), QStringLiteral("第一行\r\n\r\n好♫"));
     clickIn(item, "超级按钮13");
     expectOneWarningContaining(QStringLiteral("物品描述第3行中的字符“♫”"));
 
-    ui::writeText(ui::control<QPlainTextEdit>(item, "物品描述框"), QString());
-    ui::control<QLineEdit>(item, "物品名称框")->setText(QStringLiteral("宝石😀"));
+    ui::writeText(testsupport::control<QPlainTextEdit>(item, "物品描述框"), QString());
+    testsupport::control<QLineEdit>(item, "物品名称框")->setText(QStringLiteral("宝石😀"));
     clickIn(item, "超级按钮13");
     expectOneWarningContaining(QStringLiteral("物品名称中的字符“😀”"));
     EXPECT_EQ(readFile("MythicMobs/Items/Gem.yml"), saved);

@@ -9,7 +9,7 @@
 #include <QPointer>
 #include <QTest>
 
-#include "ui/widgets.h"
+#include "ui/toolkit/widgets.h"
 #include "ui_fixture.h"
 
 namespace {
@@ -66,10 +66,10 @@ TEST_F(KeyboardTest, EnterInADialogValueBoxAddsAndEscClosesTheDialog) {
     dialog->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
 
-    auto *goals = ui::control<QComboBox>(dialog, "组合框1");
+    auto *goals = testsupport::control<QComboBox>(dialog, "组合框1");
     goals->setFocus();
     QTest::keyClick(goals, Qt::Key_Down); // the first goal row
-    auto *priority = ui::control<QLineEdit>(dialog, "编辑框1");
+    auto *priority = testsupport::control<QLineEdit>(dialog, "编辑框1");
     priority->setFocus();
     QTest::keyClicks(priority, "0");
     QTest::keyClick(priority, Qt::Key_Return);

@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "ui/main_window_layout.h"
-#include "ui/widgets.h"
+#include "ui/windows/main_window_layout.h"
+#include "ui/toolkit/widgets.h"
 #include "ui_fixture.h"
 
 namespace {
@@ -56,7 +56,7 @@ TEST_F(MainWindowTest, SecondStartChangesNothingOnDisk) {
 
 TEST_F(MainWindowTest, EveryControlSitsInsideItsParent) {
     ui::MainWindow &window = openMainWindow();
-    for (const ui::ControlSpec &layout : ui::mainWindowControls) {
+    for (const auto &layout : ui::mainWindowControls) {
         auto *widget = find<QWidget>(layout.name);
         EXPECT_EQ(widget->geometry(), QRect(layout.x, layout.y, layout.width, layout.height)) << layout.name;
         const QWidget *parent = widget->parentWidget();

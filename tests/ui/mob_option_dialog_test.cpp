@@ -8,7 +8,7 @@
 #include <QPushButton>
 
 #include "mob/mob_config.h"
-#include "ui/widgets.h"
+#include "ui/toolkit/widgets.h"
 #include "ui_fixture.h"
 
 namespace {
@@ -30,13 +30,13 @@ protected:
         return dialog;
     }
     static QString shown(const QWidget *dialog, const char *label) {
-        return ui::control<QLabel>(dialog, label)->text();
+        return testsupport::control<QLabel>(dialog, label)->text();
     }
-    static QComboBox *options(const QWidget *dialog) { return ui::control<QComboBox>(dialog, "组合框1"); }
+    static QComboBox *options(const QWidget *dialog) { return testsupport::control<QComboBox>(dialog, "组合框1"); }
     void confirm(QWidget *dialog, int row, const QString &value) {
         if (row >= 0)
             testsupport::chooseRow(options(dialog), row);
-        auto *edit = ui::control<QLineEdit>(dialog, "编辑框1");
+        auto *edit = testsupport::control<QLineEdit>(dialog, "编辑框1");
         edit->clear();
         testsupport::typeInto(edit, value);
         clickIn(dialog, "掉落数据添加按钮");
@@ -59,7 +59,7 @@ TEST_F(MobOptionDialogTest, WorkedExampleWithZombie) {
     EXPECT_EQ(options(dialog)->itemText(0), QStringLiteral("[可繁殖生物]生物的年龄"));
     EXPECT_EQ(options(dialog)->itemText(30), QStringLiteral("[僵尸]几率加成伤害"));
     EXPECT_EQ(ui::selectedIndex(options(dialog)), -1);
-    EXPECT_TRUE(ui::control<QLineEdit>(dialog, "编辑框1")->text().isEmpty());
+    EXPECT_TRUE(testsupport::control<QLineEdit>(dialog, "编辑框1")->text().isEmpty());
     testsupport::expectControlsFit(dialog);
 
     confirm(dialog, 16, "0.3");

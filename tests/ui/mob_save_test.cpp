@@ -7,8 +7,9 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
-#include "ui/host.h"
-#include "ui/widgets.h"
+#include "storage/encodings.h"
+#include "storage/files.h"
+#include "ui/toolkit/widgets.h"
 #include "ui_fixture.h"
 
 namespace {
@@ -141,7 +142,7 @@ TEST_F(MobSaveTest, PreviewShowsTheTextAndNothingIsReadBack) {
     auto *preview = qobject_cast<QWidget *>(QApplication::activeModalWidget());
     ASSERT_NE(preview, nullptr);
     EXPECT_EQ(preview->windowTitle(), QStringLiteral("Veltrane-预览配置 怪物"));
-    auto *box = ui::control<QPlainTextEdit>(preview, "编辑框1");
+    auto *box = testsupport::control<QPlainTextEdit>(preview, "编辑框1");
     EXPECT_EQ(ui::readText(box).toUtf8(), QStringLiteral("Dummy:\r\n  Type: ARMOR_STAND\r\n  Display: '木桩'\r\n"
                                                          "  Health: 20\r\n  Damage: 0\r\n  Drops:\r\n  Options:\r\n\r\n\r\n").toUtf8());
     QTest::keyClicks(box, "typed");
@@ -168,28 +169,28 @@ TEST_F(MobSaveTest, PreviewAfterFailedGenerationOpensNothing) {
 
 TEST(Host, CreateFolderMakesOneLevelOnly) {
     QTemporaryDir dir;
-    ui::createFolder(dir.filePath("a/b"));
+    storage::createFolder(dir.filePath("a/b"));
     EXPECT_FALSE(QDir(dir.filePath("a")).exists());
-    ui::createFolder(dir.filePath("a"));
-    ui::createFolder(dir.filePath("a"));
+    storage::createFolder(dir.filePath("a"));
+    storage::createFolder(dir.filePath("a"));
     EXPECT_TRUE(QDir(dir.filePath("a")).exists());
 }
 
 TEST(Host, NamesWindowsRefuses) {
     for (const char *name : {"CON", "con", "NUL", "nul.yml", "AUX", "PRN.txt", "COM1", "LPT9.yml",
                              "CON .yml", "a<b", "a>b", "a:b", "a\"b", "a|b", "a?b", "a*b", "a\tb"})
-        EXPECT_TRUE(ui::windowsRefusesName(QString::fromUtf8(name))) << name;
+        EXPECT_TRUE(storage::windowsRefusesName(QString::fromUtf8(name))) << name;
     for (const char *name : {"CONSOLE", "NULL.yml", "COM0", "LPT10", "xCON", "Dummy.yml", "My Mob.yml",
                              "木桩.yml", "a.b.c", "con_x"})
-        EXPECT_FALSE(ui::windowsRefusesName(QString::fromUtf8(name))) << name;
+        EXPECT_FALSE(storage::windowsRefusesName(QString::fromUtf8(name))) << name;
 }
 
 TEST(Host, GbkEncodingNamesWhatItCannotHold) {
-    EXPECT_EQ(ui::encodeGbk(QStringLiteral("木桩€")), QByteArray::fromHex("c4bed7ae80"));
-    EXPECT_EQ(ui::encodeGbk(QStringLiteral("繁體中文")), QByteArray::fromHex("b7b1f377d6d0cec4"));
-    EXPECT_FALSE(ui::encodeGbk(QStringLiteral("a😀")).has_value());
-    EXPECT_EQ(ui::charactersOutsideGbk(QStringLiteral("a😀b😀♫")), QStringLiteral("😀♫"));
-    EXPECT_EQ(ui::charactersOutsideGbk(QStringLiteral("abc")), QString());
+    EXPECT_EQ(storage::encodeGbk(QStringLiteral("木桩€")), QByteArray::fromHex("c4bed7ae80"));
+    EXPECT_EQ(storage::encodeGbk(QStringLiteral("繁體中文")), QByteArray::fromHex("b7b1f377d6d0cec4"));
+    EXPECT_FALSE(storage::encodeGbk(QStringLiteral("a😀")).has_value());
+    EXPECT_EQ(storage::charactersOutsideGbk(QStringLiteral("a😀b😀♫")), QStringLiteral("😀♫"));
+    EXPECT_EQ(storage::charactersOutsideGbk(QStringLiteral("abc")), QString());
 }
 
 } // namespace

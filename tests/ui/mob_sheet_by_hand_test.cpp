@@ -4,7 +4,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "ui/widgets.h"
+#include "ui/toolkit/widgets.h"
 #include "ui_fixture.h"
 
 namespace {
@@ -29,8 +29,8 @@ protected:
         return dialog;
     }
     void pickAndType(QWidget *dialog, const char *combo, int row, const char *edit, const QString &text) {
-        testsupport::chooseRow(ui::control<QComboBox>(dialog, combo), row);
-        auto *box = ui::control<QLineEdit>(dialog, edit);
+        testsupport::chooseRow(testsupport::control<QComboBox>(dialog, combo), row);
+        auto *box = testsupport::control<QLineEdit>(dialog, edit);
         box->clear();
         testsupport::typeInto(box, text);
     }

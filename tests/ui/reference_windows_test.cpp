@@ -11,9 +11,9 @@
 #include "reference/colour_codes.h"
 #include "reference/command_reference.h"
 #include "reference/variables.h"
-#include "ui/host.h"
-#include "ui/tab_stop_delegate.h"
-#include "ui/widgets.h"
+#include "storage/encodings.h"
+#include "ui/toolkit/tab_stop_delegate.h"
+#include "ui/toolkit/widgets.h"
 #include "ui_fixture.h"
 
 namespace {
@@ -139,7 +139,7 @@ TEST_F(ReferenceWindowsTest, CommandListIsAnEditableBoxThatScrollsSidewaysAndSta
     openMainWindow();
     QWidget *window = open("超级按钮10", "CommandListWindow");
     ASSERT_NE(window, nullptr);
-    auto *box = ui::control<QPlainTextEdit>(window, "编辑框1");
+    auto *box = testsupport::control<QPlainTextEdit>(window, "编辑框1");
     EXPECT_EQ(ui::readText(box), qstr(reference::commandReferenceText));
     EXPECT_FALSE(box->isReadOnly());
     EXPECT_EQ(box->lineWrapMode(), QPlainTextEdit::NoWrap);
@@ -154,14 +154,14 @@ TEST_F(ReferenceWindowsTest, CommandListIsAnEditableBoxThatScrollsSidewaysAndSta
 
     window = open("超级按钮10", "CommandListWindow");
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(ui::readText(ui::control<QPlainTextEdit>(window, "编辑框1")), qstr(reference::commandReferenceText));
+    EXPECT_EQ(ui::readText(testsupport::control<QPlainTextEdit>(window, "编辑框1")), qstr(reference::commandReferenceText));
 }
 
 TEST_F(ReferenceWindowsTest, VariableListShowsEveryRowWithDescriptionsInOneColumn) {
     openMainWindow();
     QWidget *window = open("超级按钮12", "VariableListWindow");
     ASSERT_NE(window, nullptr);
-    auto *list = ui::control<QListWidget>(window, "列表框1");
+    auto *list = testsupport::control<QListWidget>(window, "列表框1");
     QApplication::processEvents();
     ASSERT_EQ(ui::listRowCount(list), int(reference::variableRows.size()));
     EXPECT_EQ(ui::selectedIndex(list), -1);
@@ -191,7 +191,7 @@ TEST_F(ReferenceWindowsTest, VariableListShowsEveryRowWithDescriptionsInOneColum
     closeAndSettle(window);
     window = open("超级按钮12", "VariableListWindow");
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(ui::selectedIndex(ui::control<QListWidget>(window, "列表框1")), -1);
+    EXPECT_EQ(ui::selectedIndex(testsupport::control<QListWidget>(window, "列表框1")), -1);
 }
 
 TEST_F(ReferenceWindowsTest, LanguageButtonsSitInCirclesAndChangeNothing) {
@@ -203,8 +203,8 @@ TEST_F(ReferenceWindowsTest, LanguageButtonsSitInCirclesAndChangeNothing) {
     const int boxX[] = {16, 192, 368};
     for (int i = 0; i < 3; ++i) {
         SCOPED_TRACE(i);
-        auto *box = ui::control<QWidget>(window, QStringLiteral("外形框%1").arg(i + 1).toUtf8().constData());
-        auto *button = ui::control<QPushButton>(window, QStringLiteral("按钮%1").arg(i + 1).toUtf8().constData());
+        auto *box = testsupport::control<QWidget>(window, QStringLiteral("外形框%1").arg(i + 1).toUtf8().constData());
+        auto *button = testsupport::control<QPushButton>(window, QStringLiteral("按钮%1").arg(i + 1).toUtf8().constData());
         EXPECT_EQ(box->geometry(), QRect(boxX[i], 39, 64, 64));
         EXPECT_EQ(button->parentWidget(), box);
         EXPECT_EQ(button->geometry(), QRect(8, 17, 48, 32));
@@ -216,7 +216,7 @@ TEST_F(ReferenceWindowsTest, LanguageButtonsSitInCirclesAndChangeNothing) {
         EXPECT_EQ(picture.pixelColor(boxX[i] + 1, 39 + 1), QColor(Qt::white));
     }
     // The traditional caption is the GBK text the window has always shown.
-    EXPECT_EQ(ui::encodeGbk(captions[1]), QByteArray("\xB7\xB1\xF3\x77\xD6\xD0\xCE\xC4"));
+    EXPECT_EQ(storage::encodeGbk(captions[1]), QByteArray("\xB7\xB1\xF3\x77\xD6\xD0\xCE\xC4"));
 
     for (int i = 0; i < 3; ++i)
         clickIn(window, QStringLiteral("按钮%1").arg(i + 1).toUtf8().constData());
@@ -231,10 +231,10 @@ TEST_F(ReferenceWindowsTest, LanguageButtonsSitInCirclesAndChangeNothing) {
 }
 
 TEST(ReferenceTexts, AreAllGbk) {
-    EXPECT_TRUE(ui::charactersOutsideGbk(qstr(reference::commandReferenceText)).isEmpty());
+    EXPECT_TRUE(storage::charactersOutsideGbk(qstr(reference::commandReferenceText)).isEmpty());
     for (std::string_view row : reference::variableRows)
-        EXPECT_TRUE(ui::charactersOutsideGbk(qstr(row)).isEmpty()) << row;
-    const std::optional<QByteArray> bytes = ui::encodeGbk(qstr(reference::commandReferenceText));
+        EXPECT_TRUE(storage::charactersOutsideGbk(qstr(row)).isEmpty()) << row;
+    const std::optional<QByteArray> bytes = storage::encodeGbk(qstr(reference::commandReferenceText));
     ASSERT_TRUE(bytes);
     EXPECT_TRUE(bytes->contains("\r\n\r\n\xA1\xA4 /mm save * ")) << "the bullet is GBK A1 A4";
 }

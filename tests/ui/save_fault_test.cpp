@@ -14,8 +14,8 @@
 #include <QTest>
 
 #include "fault_injection.h"
-#include "ui/host.h"
-#include "ui/widgets.h"
+#include "storage/encodings.h"
+#include "ui/toolkit/widgets.h"
 #include "ui_fixture.h"
 
 // Every way the file system can fail a save, on every save path of the editor: the user is
@@ -112,7 +112,7 @@ protected:
             return outcome;
         }
         EXPECT_EQ(message.text, side().confirmationFormat.arg(nativeFolder()));
-        const std::optional<QByteArray> bytes = ui::encodeGbk(QString::fromStdString(side().generatedText(*this)));
+        const std::optional<QByteArray> bytes = storage::encodeGbk(QString::fromStdString(side().generatedText(*this)));
         EXPECT_TRUE(bytes.has_value());
         FolderTree expected = outcome.before;
         expected[relativeFile()] = {false, bytes.value_or(QByteArray())};
@@ -342,14 +342,14 @@ QWidget *itemWindow(SaveFaultTest &t) {
 }
 
 void typeIn(QWidget *window, const char *edit, const QString &text) {
-    auto *box = ui::control<QLineEdit>(window, edit);
+    auto *box = testsupport::control<QLineEdit>(window, edit);
     box->clear();
     testsupport::typeInto(box, text);
 }
 
 // Replaces the description with the lines, typed with Enter between them.
 void typeDescription(QWidget *item, const QStringList &lines) {
-    auto *box = ui::control<QPlainTextEdit>(item, "物品描述框");
+    auto *box = testsupport::control<QPlainTextEdit>(item, "物品描述框");
     box->clear();
     for (qsizetype i = 0; i < lines.size(); ++i) {
         if (i > 0)
@@ -364,8 +364,8 @@ void addAttribute(SaveFaultTest &t, int slot, int type, const QString &value) {
     t.clickIn(item, "掉落数据添加按钮");
     QWidget *dialog = QApplication::activeModalWidget();
     ASSERT_NE(dialog, nullptr);
-    ui::setSelectedIndex(ui::control<QComboBox>(dialog, "组合框2"), slot);
-    ui::setSelectedIndex(ui::control<QComboBox>(dialog, "组合框1"), type);
+    ui::setSelectedIndex(testsupport::control<QComboBox>(dialog, "组合框2"), slot);
+    ui::setSelectedIndex(testsupport::control<QComboBox>(dialog, "组合框1"), type);
     typeIn(dialog, "编辑框1", value);
     t.clickIn(dialog, "物品数据添加按钮");
     dialog->close();
@@ -391,7 +391,7 @@ const SaveSide itemSide = [] {
         t.clickIn(item, "掉落数据添加按钮1");
         QWidget *enchantments = item->findChild<QWidget *>(QStringLiteral("EnchantmentDialog"));
         ASSERT_NE(enchantments, nullptr);
-        ui::setSelectedIndex(ui::control<QComboBox>(enchantments, "组合框1"), 14);
+        ui::setSelectedIndex(testsupport::control<QComboBox>(enchantments, "组合框1"), 14);
         typeIn(enchantments, "编辑框1", "2");
         t.clickIn(enchantments, "掉落数据添加按钮");
         enchantments->close();
@@ -399,7 +399,7 @@ const SaveSide itemSide = [] {
     };
     side.alter = [](SaveFaultTest &t) { typeIn(itemWindow(t), "物品名称框", QStringLiteral("&7石棍")); };
     side.setIdentifier = [](SaveFaultTest &t, const QString &identifier) {
-        ui::control<QLineEdit>(itemWindow(t), "物品编号框")->setText(identifier);
+        testsupport::control<QLineEdit>(itemWindow(t), "物品编号框")->setText(identifier);
     };
     side.save = [](SaveFaultTest &t) { t.clickIn(itemWindow(t), "超级按钮13"); };
     side.generatedText = [](SaveFaultTest &t) { return t.mainWindow()->sharedTexts().itemConfigText; };
@@ -420,13 +420,13 @@ const SaveSide itemSide = [] {
          }},
         {QStringLiteral("物品属性列表第1行"),
          [](SaveFaultTest &t, const QString &text) {
-             ui::listClear(ui::control<QListWidget>(itemWindow(t), "列表框1"));
+             ui::listClear(testsupport::control<QListWidget>(itemWindow(t), "列表框1"));
              addAttribute(t, 0, 8, text);
          }},
         // The dialog offers only the keys of its table; the row is checked all the same.
         {QStringLiteral("物品附魔列表第1行"),
          [](SaveFaultTest &t, const QString &text) {
-             auto *rows = ui::control<QListWidget>(itemWindow(t), "列表框2");
+             auto *rows = testsupport::control<QListWidget>(itemWindow(t), "列表框2");
              ui::listClear(rows);
              ui::listAddRow(rows, text, 1);
          }},

@@ -16,8 +16,8 @@
 #include <QTest>
 #include <QWindow>
 
-#include "ui/message.h"
-#include "ui/widgets.h"
+#include "ui/toolkit/message.h"
+#include "ui/toolkit/widgets.h"
 
 namespace testsupport {
 
@@ -113,7 +113,7 @@ void GuiTest::type(const char *editName, const QString &text) {
 void GuiTest::click(const char *buttonName) { clickIn(mainWindow_, buttonName); }
 
 void GuiTest::clickIn(const QWidget *window, const char *buttonName) {
-    auto *button = ui::control<QPushButton>(window, buttonName);
+    auto *button = testsupport::control<QPushButton>(window, buttonName);
     ASSERT_TRUE(button->isVisible() && button->isEnabled()) << buttonName;
     QTest::mouseClick(button, Qt::LeftButton);
 }

@@ -12,13 +12,20 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/main_window.h"
-#include "ui/window_layout.h"
+#include "ui/windows/main_window.h"
+#include "ui/toolkit/window_layout.h"
 
 // Test failures show texts as text.
 inline void PrintTo(const QString &text, std::ostream *out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace testsupport {
+
+// The control of that object name in the window; a missing one fails the test that asks.
+template <class T> T *control(const QWidget *window, const char *name) {
+    T *found = window->findChild<T *>(QString::fromUtf8(name));
+    EXPECT_NE(found, nullptr) << "no control " << name;
+    return found;
+}
 
 struct RecordedMessage {
     QString text;
@@ -50,7 +57,7 @@ protected:
     ui::MainWindow &openMainWindow();
     ui::MainWindow *mainWindow() const { return mainWindow_; }
 
-    template <class T> T *find(const char *name) const { return ui::control<T>(mainWindow_, name); }
+    template <class T> T *find(const char *name) const { return testsupport::control<T>(mainWindow_, name); }
 
     void type(const char *editName, const QString &text);
     void click(const char *buttonName);

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/application.h"
+#include "ui/toolkit/application.h"
 
 int main(int argc, char *argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

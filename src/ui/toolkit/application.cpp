@@ -1,0 +1,23 @@
+// SPDX-FileCopyrightText: 2026 Veltrane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/toolkit/application.h"
+
+#include <QApplication>
+#include <QFont>
+
+namespace ui {
+
+void setUpApplication(QApplication &application) {
+    QFont font;
+    font.setFamilies({QStringLiteral("Microsoft YaHei UI"), QStringLiteral("SimSun"),
+                      QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei")});
+    font.setPixelSize(12);
+    application.setFont(font);
+    // Group box titles sit on the frame line, as in the layouts the positions come from;
+    // a frame below the title would run through the first row of controls.
+    application.setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid #c8c8c8; border-radius: 3px; margin-top: 7px; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 7px; padding: 0 2px; }"));
+}
+
+} // namespace ui

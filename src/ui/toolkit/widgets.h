@@ -1,0 +1,73 @@
+// SPDX-FileCopyrightText: 2026 Veltrane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <functional>
+#include <string_view>
+#include <vector>
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include "core/list_entry.h"
+
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+// The operations every handler needs of the toolkit, one thin function each. Handlers use
+// these instead of the widgets' own API so that all of them read and write controls alike.
+namespace ui {
+
+// Domain texts are UTF-8.
+inline QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// Shows the window, centred on the screen; a modal one blocks the window beneath it until
+// it closes. The window deletes itself when closed.
+void openWindow(QWidget *window, bool modal);
+
+// For windows that exist once: brings the open one to the front (restoring it when
+// minimised), or opens, not modally, the window that create makes and remembers it.
+void openOrRaise(QPointer<QWidget> &open, const std::function<QWidget *()> &create);
+
+// Edit box content or caption. A multi-line box gives its lines joined by CR LF, and a text
+// written to it is split at CR LF.
+QString readText(const QWidget *control);
+void writeText(QWidget *control, const QString &text);
+
+void setVisible(QWidget *control, bool visible);
+
+// Row index from 0, or -1 when no row is selected; -1 clears the selection.
+int selectedIndex(const QWidget *list);
+void setSelectedIndex(QWidget *list, int index);
+
+void comboAddRow(QComboBox *combo, const QString &text);
+int comboRowCount(const QComboBox *combo);
+QString comboRowText(const QComboBox *combo, int index); // empty text out of range
+
+void listAddRow(QListWidget *list, const QString &text, int tag);
+void listInsertRow(QListWidget *list, int index, const QString &text);
+void listDeleteRow(QListWidget *list, int index); // -1 or past the end removes nothing
+void listClear(QListWidget *list);
+int listRowCount(const QListWidget *list);
+QString listRowText(const QListWidget *list, int index);
+int listRowTag(const QListWidget *list, int index);
+
+// All rows, top first, as UTF-8 entries for the domain.
+std::vector<core::ListEntry> listRows(const QListWidget *list);
+
+void setBalloonTip(QWidget *control, const QString &text);
+
+// The 删除 and 清空 buttons of a list box: remove the selected row (none when nothing is
+// selected), or every row.
+void bindDeleteRow(QPushButton *button, QListWidget *list);
+void bindClearList(QPushButton *button, QListWidget *list);
+
+// Enter in the edit box presses the button, as a dialog's default button would be pressed.
+void pressOnEnter(QLineEdit *edit, QPushButton *button);
+
+} // namespace ui

@@ -1,0 +1,202 @@
+// SPDX-FileCopyrightText: 2026 Veltrane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/windows/main_window.h"
+
+#include "mob/drop_types.h"
+#include "mob/entity_types.h"
+#include "mob/mob_config.h"
+#include "storage/config_files.h"
+#include "storage/files.h"
+#include "ui/toolkit/message.h"
+#include "ui/toolkit/widgets.h"
+#include "ui/windows/ai_dialog.h"
+#include "ui/windows/item_window.h"
+#include "ui/windows/mob_option_dialog.h"
+#include "ui/windows/preview_window.h"
+#include "ui/windows/reference_windows.h"
+
+namespace ui {
+
+MainWindow::MainWindow() {
+    setObjectName(QStringLiteral("MainWindow"));
+    setUpWindow(this, mainWindowSpec);
+    controls_ = buildControls<MainWindowControls>(this, mainWindowControls);
+    const MainWindowControls &c = controls_;
+
+    for (const mob::EntityType &type : mob::entityTypes)
+        comboAddRow(c.entityTypeBox, toQString(type.caption));
+    setSelectedIndex(c.entityTypeBox, 0);
+    for (const mob::DropType &type : mob::dropTypes)
+        comboAddRow(c.dropTypeBox, toQString(type.caption));
+
+    connect(c.dropTypeBox, &QComboBox::activated, this, &MainWindow::onDropTypeSelected);
+    connect(c.dropAddButton, &QPushButton::clicked, this, &MainWindow::onDropAddClicked);
+    connect(c.optionAddButton, &QPushButton::clicked, this, &MainWindow::onOptionAddClicked);
+    connect(c.aiAddButton, &QPushButton::clicked, this, &MainWindow::onAiAddClicked);
+    connect(c.killMessageAddButton, &QPushButton::clicked, this,
+            &MainWindow::onKillMessageAddClicked);
+    pressOnEnter(c.killMessageEdit, c.killMessageAddButton);
+    for (QLineEdit *field : {c.dropField1, c.dropField2, c.dropField3})
+        pressOnEnter(field, c.dropAddButton);
+    connect(c.clearSheetButton, &QPushButton::clicked, this, &MainWindow::onMobClearClicked);
+    connect(c.generateButton, &QPushButton::clicked, this, &MainWindow::onMobGenerateClicked);
+    connect(c.previewButton, &QPushButton::clicked, this, &MainWindow::onMobPreviewClicked);
+    connect(c.itemEditorButton, &QPushButton::clicked, this, &MainWindow::onItemEditorClicked);
+    connect(c.colourCodesButton, &QPushButton::clicked, this, &MainWindow::onColourCodesClicked);
+    connect(c.commandListButton, &QPushButton::clicked, this, &MainWindow::onCommandListClicked);
+    connect(c.variableListButton, &QPushButton::clicked, this,
+            &MainWindow::onVariableListClicked);
+    connect(c.languageButton, &QPushButton::clicked, this, &MainWindow::onLanguageClicked);
+    bindDeleteRow(c.dropDeleteButton, c.dropList);
+    bindClearList(c.dropClearButton, c.dropList);
+    bindDeleteRow(c.optionDeleteButton, c.optionList);
+    bindClearList(c.optionClearButton, c.optionList);
+    bindDeleteRow(c.aiDeleteButton, c.aiList);
+    bindClearList(c.aiClearButton, c.aiList);
+    bindDeleteRow(c.killMessageDeleteButton, c.killMessageList);
+
+    onMainWindowCreated();
+}
+
+std::array<QListWidget *, 4> MainWindow::sheetLists() const {
+    return {controls_.dropList, controls_.optionList, controls_.aiList, controls_.killMessageList};
+}
+
+void MainWindow::onMainWindowCreated() {
+    const QString workDir = storage::workingDirectory();
+    storage::createFolder(storage::hostPath({workDir, QStringLiteral("MythicMobs")}));
+    storage::createFolder(
+        storage::hostPath({workDir, QStringLiteral("MythicMobs"), QStringLiteral("mobs")}));
+#ifdef Q_OS_WIN
+    // Nothing reads these folders; they are made because the program always made them.
+    storage::createFolder(QStringLiteral("D:\\tandrel"));
+    storage::createFolder(QStringLiteral("D:\\tandrel\\Veltrane"));
+#endif
+    storage::createFolder(
+        storage::hostPath({workDir, QStringLiteral("MythicMobs"), QStringLiteral("Items")}));
+
+    const MainWindowControls &c = controls_;
+    const std::pair<QWidget *, const char *> balloonTips[] = {
+        {c.identifierEdit, "怪物代号，用于召唤怪物，数值随意。"},
+        {c.entityTypeBox, "怪物类型，用于选择怪物的外观。"},
+        {c.displayNameEdit, "怪物头顶显示的名称。"},
+        {c.healthEdit, "怪物的血量。"},
+        {c.damageEdit, "怪物的伤害。"},
+        {c.dropTypeBox, "掉落类型，用于自定义掉落。"},
+    };
+    for (const auto &[control, tip] : balloonTips)
+        setBalloonTip(control, QString::fromUtf8(tip));
+    for (QListWidget *list : sheetLists())
+        listClear(list);
+}
+
+void MainWindow::onKillMessageAddClicked() {
+    const QString message = readText(controls_.killMessageEdit);
+    if (message.isEmpty()) {
+        showMessage(QStringLiteral("请输入击杀消息！"), true);
+        return;
+    }
+    listAddRow(controls_.killMessageList, message, 0);
+}
+
+void MainWindow::onOptionAddClicked() {
+    const QString entity =
+        comboRowText(controls_.entityTypeBox, selectedIndex(controls_.entityTypeBox));
+    openWindow(new MobOptionDialog(this, entity, controls_.optionList), true);
+}
+
+void MainWindow::onAiAddClicked() { openWindow(new AiDialog(this, controls_.aiList), true); }
+
+void MainWindow::onMobClearClicked() {
+    const MainWindowControls &c = controls_;
+    for (QLineEdit *field : {c.identifierEdit, c.damageEdit, c.displayNameEdit})
+        writeText(field, QString());
+    for (QListWidget *list : sheetLists())
+        listClear(list);
+    for (QLineEdit *field : {c.dropField1, c.dropField2, c.dropField3})
+        writeText(field, QString());
+    setSelectedIndex(c.dropTypeBox, -1);
+    writeText(c.killMessageEdit, QString());
+    for (QLineEdit *field : {c.mainHandEdit, c.offHandEdit, c.helmetEdit, c.chestplateEdit,
+                             c.leggingsEdit, c.bootsEdit})
+        writeText(field, QString());
+}
+
+mob::MobSheet MainWindow::readMobSheet() const {
+    const auto text = [](const QLineEdit *edit) { return readText(edit).toStdString(); };
+    const MainWindowControls &c = controls_;
+    mob::MobSheet sheet;
+    sheet.identifier = text(c.identifierEdit);
+    sheet.entityType = selectedIndex(c.entityTypeBox);
+    sheet.displayName = text(c.displayNameEdit);
+    sheet.health = text(c.healthEdit);
+    sheet.damage = text(c.damageEdit);
+    sheet.dropRows = listRows(c.dropList);
+    sheet.mainHand = text(c.mainHandEdit);
+    sheet.offHand = text(c.offHandEdit);
+    sheet.helmet = text(c.helmetEdit);
+    sheet.chestplate = text(c.chestplateEdit);
+    sheet.leggings = text(c.leggingsEdit);
+    sheet.boots = text(c.bootsEdit);
+    sheet.optionRows = listRows(c.optionList);
+    sheet.killMessageRows = listRows(c.killMessageList);
+    sheet.aiRows = listRows(c.aiList);
+    return sheet;
+}
+
+void MainWindow::generateMobConfig() {
+    mob::MobGeneration generation = mob::generateMobConfig(readMobSheet(), texts_.entityTypeKey);
+    texts_.entityTypeKey = std::move(generation.entityTypeKey);
+    texts_.mobConfigReady = generation.ready();
+    if (!generation.ready()) {
+        showMessage(QString::fromStdString(generation.warning), true);
+        return;
+    }
+    texts_.mobConfigText = std::move(generation.text);
+}
+
+void MainWindow::onMobGenerateClicked() {
+    generateMobConfig();
+    if (!texts_.mobConfigReady)
+        return;
+    const mob::MobSheet sheet = readMobSheet();
+    const QString folder = QStringLiteral("mobs");
+    if (const auto refusal = storage::saveConfigFile(folder, toQString(sheet.identifier),
+                                                     texts_.mobConfigText,
+                                                     mob::mobSheetTexts(sheet))) {
+        showMessage(refusal->text, true);
+        return;
+    }
+    showMessage(QStringLiteral("怪物配置已经生成到(%1)文件中，请注意查看!")
+                    .arg(storage::configFolderPath(folder)),
+                false);
+}
+
+void MainWindow::onMobPreviewClicked() {
+    generateMobConfig();
+    if (!texts_.mobConfigReady)
+        return;
+    openWindow(new PreviewWindow(this, "MobPreviewWindow", mobPreviewSpec,
+                                 toQString(texts_.mobConfigText)),
+               true);
+}
+
+void MainWindow::onItemEditorClicked() {
+    openOrRaise(itemWindow_, [this] { return new ItemWindow(this, texts_.itemConfigText); });
+}
+
+void MainWindow::onColourCodesClicked() {
+    openOrRaise(colourCodeWindow_, [this] { return new ColourCodeWindow(this); });
+}
+
+void MainWindow::onCommandListClicked() {
+    openOrRaise(commandListWindow_, [this] { return new CommandListWindow(this); });
+}
+
+void MainWindow::onVariableListClicked() {
+    openOrRaise(variableListWindow_, [this] { return new VariableListWindow(this); });
+}
+
+void MainWindow::onLanguageClicked() { openWindow(new LanguageWindow(this), true); }
+
+} // namespace ui

@@ -1,0 +1,52 @@
+// SPDX-FileCopyrightText: 2026 Veltrane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "mob/mob_sheet.h"
+#include "ui/windows/main_window_layout.h"
+#include "ui/windows/shared_texts.h"
+
+namespace ui {
+
+// The window the program opens at start: the mob sheet, the buttons that open every other
+// window, and the shared texts, which live as long as it does.
+class MainWindow : public QWidget {
+public:
+    MainWindow();
+
+    // A snapshot of the controls that make up the mob config.
+    mob::MobSheet readMobSheet() const;
+    SharedTexts &sharedTexts() { return texts_; }
+
+private:
+    void onMainWindowCreated();
+    void onKillMessageAddClicked();
+    void onDropTypeSelected(); // in main_window_drops.cpp
+    void onDropAddClicked();
+    void onOptionAddClicked();
+    void onAiAddClicked();
+    void onMobClearClicked();
+    void onMobGenerateClicked();
+    void onMobPreviewClicked();
+    void onItemEditorClicked();
+    void onColourCodesClicked();
+    void onCommandListClicked();
+    void onVariableListClicked();
+    void onLanguageClicked();
+    // Runs the generation on the current sheet, warns about a missing base field and
+    // updates the shared texts; callers then look at mobConfigReady.
+    void generateMobConfig();
+
+    // The four lists that carry the sheet, in the order they are cleared.
+    std::array<QListWidget *, 4> sheetLists() const;
+
+    MainWindowControls controls_;
+    SharedTexts texts_;
+    // The reference windows that are not modal, raised again rather than opened twice.
+    QPointer<QWidget> itemWindow_, colourCodeWindow_, commandListWindow_, variableListWindow_;
+};
+
+} // namespace ui
