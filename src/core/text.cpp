@@ -21,15 +21,4 @@ std::vector<std::string> splitCrLfLines(std::string_view text) {
     return lines;
 }
 
-std::string doubleSingleQuotes(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (const char c : text) {
-        out += c;
-        if (c == '\'')
-            out += '\'';
-    }
-    return out;
-}
-
 } // namespace core

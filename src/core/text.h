@@ -15,7 +15,4 @@ inline constexpr std::string_view crlf = "\r\n";
 // text has no lines.
 std::vector<std::string> splitCrLfLines(std::string_view text);
 
-// The inside of a YAML single-quoted scalar: each single quote is doubled.
-std::string doubleSingleQuotes(std::string_view text);
-
 } // namespace core

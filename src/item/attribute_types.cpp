@@ -2,16 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "item/attribute_types.h"
 
+#include "core/table_row.h"
 #include "core/number.h"
 
 namespace item {
 
 std::optional<core::ListEntry> attributeRow(int slot, int type, std::string_view value) {
-    if (slot < 0 || static_cast<std::size_t>(slot) >= attributeSlots.size())
+    const AttributeType *attribute = core::tableRow(attributeTypes, type);
+    if (!core::tableRow(attributeSlots, slot) || !attribute)
         return std::nullopt;
-    if (type < 0 || static_cast<std::size_t>(type) >= attributeTypes.size())
-        return std::nullopt;
-    std::string text(attributeTypes[static_cast<std::size_t>(type)].linePrefix);
+    std::string text(attribute->linePrefix);
     text += value;
     return core::ListEntry{std::move(text), slot};
 }

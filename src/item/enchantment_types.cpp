@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "core/table_row.h"
 #include "core/number.h"
 
 namespace item {
@@ -47,10 +48,10 @@ std::int32_t enchantmentLevel(std::string_view levelText) {
 }
 
 std::optional<core::ListEntry> enchantmentRow(int index, std::string_view levelText) {
-    if (index < 0 || static_cast<std::size_t>(index) >= enchantmentTypes.size())
+    const EnchantmentType *type = core::tableRow(enchantmentTypes, index);
+    if (!type)
         return std::nullopt;
-    return core::ListEntry{std::string(enchantmentTypes[static_cast<std::size_t>(index)].key),
-                           enchantmentLevel(levelText)};
+    return core::ListEntry{std::string(type->key), enchantmentLevel(levelText)};
 }
 
 } // namespace item

@@ -6,9 +6,10 @@
 #include <ranges>
 
 #include "core/number.h"
+#include "core/table_row.h"
 #include "core/text.h"
 #include "item/attribute_types.h"
-#include "item/yaml_scalar.h"
+#include "core/yaml_scalar.h"
 
 namespace item {
 
@@ -21,7 +22,7 @@ std::string buildLoreBlock(std::string_view description) {
         out += "  - ";
         // Quoted where it would not read back as typed; so is an empty line, which would
         // otherwise read back as null and drop out of the lore.
-        out += yamlScalar(line);
+        out += core::yamlScalar(line);
         out += "\r\n";
     }
     return out;
@@ -30,7 +31,7 @@ std::string buildLoreBlock(std::string_view description) {
 std::string buildAttributeBlock(const std::vector<core::ListEntry> &rows) {
     std::array<std::string, attributeSlots.size()> sections;
     for (const core::ListEntry &row : rows | std::views::reverse) {
-        if (row.tag < 0 || static_cast<std::size_t>(row.tag) >= sections.size())
+        if (!core::tableRow(attributeSlots, row.tag))
             continue;
         // The row text carries four blanks for the list; under the slot header it needs six.
         std::string &section = sections[static_cast<std::size_t>(row.tag)];
@@ -73,7 +74,7 @@ std::string generateItemConfig(const ItemSheet &sheet) {
     out += "\r\n  Display: ";
     // An empty name stays without a value, so the item keeps its default name.
     if (!sheet.displayName.empty())
-        out += yamlScalar(sheet.displayName);
+        out += core::yamlScalar(sheet.displayName);
     out += "\r\n";
     out += buildLoreBlock(sheet.description);
     out += "\r\n";

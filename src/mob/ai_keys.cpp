@@ -5,6 +5,8 @@
 #include <span>
 #include <string>
 
+#include "core/table_row.h"
+
 namespace mob {
 
 // Rows 25 and 26 carry placeholder coordinates for the user to replace in the file.
@@ -63,11 +65,12 @@ RowOutcome addAiLine(std::span<const AiKey> keys, int tag, int rowIndex,
                      std::string_view priority) {
     if (priority.empty())
         return RowOutcome::warn(emptyAiPriorityWarning);
-    if (rowIndex < 0 || static_cast<std::size_t>(rowIndex) >= keys.size())
+    const AiKey *key = core::tableRow(keys, rowIndex);
+    if (!key)
         return RowOutcome::nothing();
     std::string line = "  - ";
     line += priority;
-    line += keys[static_cast<std::size_t>(rowIndex)].fragment;
+    line += key->fragment;
     return RowOutcome::add(std::move(line), tag);
 }
 

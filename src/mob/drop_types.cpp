@@ -2,16 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mob/drop_types.h"
 
+#include "core/table_row.h"
 #include "core/number.h"
 
 namespace mob {
 namespace {
 
-const DropType *dropType(int typeIndex) {
-    if (typeIndex < 0 || static_cast<std::size_t>(typeIndex) >= dropTypes.size())
-        return nullptr;
-    return &dropTypes[static_cast<std::size_t>(typeIndex)];
-}
+const DropType *dropType(int typeIndex) { return core::tableRow(dropTypes, typeIndex); }
 
 } // namespace
 

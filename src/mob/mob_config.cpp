@@ -5,7 +5,8 @@
 #include <array>
 #include <ranges>
 
-#include "core/text.h"
+#include "core/table_row.h"
+#include "core/yaml_scalar.h"
 #include "mob/entity_types.h"
 
 namespace mob {
@@ -88,8 +89,8 @@ std::string buildAiSection(const MobSheet &sheet) {
 } // namespace
 
 std::string resolveEntityTypeKey(int selectedIndex, std::string_view previousKey) {
-    if (selectedIndex >= 0 && static_cast<std::size_t>(selectedIndex) < entityTypes.size())
-        return std::string(entityTypes[static_cast<std::size_t>(selectedIndex)].key);
+    if (const EntityType *type = core::tableRow(entityTypes, selectedIndex))
+        return std::string(type->key);
     return std::string(previousKey);
 }
 

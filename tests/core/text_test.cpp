@@ -24,10 +24,4 @@ TEST(SplitCrLfLines, CutsAtEachPair) {
         EXPECT_EQ(core::splitCrLfLines(text), lines) << text;
 }
 
-TEST(DoubleSingleQuotes, DoublesEveryQuote) {
-    EXPECT_EQ(core::doubleSingleQuotes("Bob's"), "Bob''s");
-    EXPECT_EQ(core::doubleSingleQuotes("''"), "''''");
-    EXPECT_EQ(core::doubleSingleQuotes("木桩"), "木桩");
-}
-
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/example_sheets.h"
 #include "support/yaml_read.h"
 
 namespace {
@@ -20,22 +21,7 @@ MobSheet dummySheet() {
     return sheet;
 }
 
-MobSheet skeletonKingSheet() {
-    MobSheet sheet;
-    sheet.identifier = "SkeletonKing";
-    sheet.entityType = 35;
-    sheet.displayName = "&c骷髅之王";
-    sheet.health = "200";
-    sheet.damage = "8";
-    sheet.dropRows = {{"  - money 50 0.25"}, {"  - diamond 2 0.5"}, {"  - exp 10 1"}};
-    sheet.chestplate = "IRON_CHESTPLATE";
-    sheet.mainHand = "BOW";
-    sheet.helmet = "GOLDEN_HELMET";
-    sheet.optionRows = {{"MovementSpeed: 0.3"}, {"ShowHealth: true"}};
-    sheet.killMessageRows = {{"<target.name>被骷髅之王击杀了"}, {"骷髅之王又赢了"}};
-    sheet.aiRows = {{"  - 0 clear", 0}, {"  - 1 meleeattack", 0}, {"  - 0 clear", 1}, {"  - 1 players", 1}};
-    return sheet;
-}
+MobSheet skeletonKingSheet() { return testsupport::mobSheetOf(testsupport::skeletonKing()); }
 
 std::string generate(const MobSheet &sheet) {
     const mob::MobGeneration generation = mob::generateMobConfig(sheet, "");

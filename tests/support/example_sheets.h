@@ -19,14 +19,16 @@ struct ExampleDrop {
 };
 
 struct ExampleMob {
-    std::string identifier;
-    int entityType;
-    std::string displayName, health, damage;
-    std::vector<ExampleDrop> drops;
-    std::string mainHand, offHand, helmet, chestplate, leggings, boots;
-    std::vector<std::pair<int, std::string>> options; // option row, value
-    std::vector<std::string> killMessages;
-    std::vector<std::pair<int, std::string>> aiGoals, aiTargets; // key row, priority
+    // Members left out of an example stay empty.
+    std::string identifier = {};
+    int entityType = 0;
+    std::string displayName = {}, health = {}, damage = {};
+    std::vector<ExampleDrop> drops = {};
+    std::string mainHand = {}, offHand = {}, helmet = {}, chestplate = {}, leggings = {},
+                boots = {};
+    std::vector<std::pair<int, std::string>> options = {}; // option row, value
+    std::vector<std::string> killMessages = {};
+    std::vector<std::pair<int, std::string>> aiGoals = {}, aiTargets = {}; // key row, priority
 };
 
 struct ExampleAttribute {
@@ -35,10 +37,10 @@ struct ExampleAttribute {
 };
 
 struct ExampleItem {
-    std::string identifier, material, dataValue, displayName;
-    std::vector<std::string> descriptionLines;
-    std::vector<ExampleAttribute> attributes;
-    std::vector<std::pair<int, std::string>> enchantments; // enchantment row, level typed
+    std::string identifier = {}, material = {}, dataValue = {}, displayName = {};
+    std::vector<std::string> descriptionLines = {};
+    std::vector<ExampleAttribute> attributes = {};
+    std::vector<std::pair<int, std::string>> enchantments = {}; // enchantment row, level typed
 };
 
 // SkeletonKing, a skeleton with every section of the mob file filled.

@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
 
-#include "ui/toolkit/widgets.h"
+#include "support/example_entry.h"
 #include "ui_fixture.h"
 
 namespace {
@@ -13,73 +15,19 @@ using testsupport::GuiTest;
 
 // The whole sheet of one mob entered through the windows as a user would, down to the
 // bytes of the saved file.
-class MobSheetByHandTest : public GuiTest {
-protected:
-    void addDrop(int dropType, const QStringList &fields) {
-        testsupport::chooseRow(find<QComboBox>("掉落类型框"), dropType);
-        const char *names[] = {"掉落数据编辑框1", "掉落数据编辑框2", "掉落数据编辑框3"};
-        for (int i = 0; i < fields.size(); ++i)
-            type(names[i], fields[i]);
-        click("掉落数据添加按钮");
-    }
-    QWidget *openDialog(const char *button) {
-        click(button);
-        QWidget *dialog = QApplication::activeModalWidget();
-        EXPECT_NE(dialog, nullptr) << button;
-        return dialog;
-    }
-    void pickAndType(QWidget *dialog, const char *combo, int row, const char *edit, const QString &text) {
-        testsupport::chooseRow(testsupport::control<QComboBox>(dialog, combo), row);
-        auto *box = testsupport::control<QLineEdit>(dialog, edit);
-        box->clear();
-        testsupport::typeInto(box, text);
-    }
-    static void closeDialog(QWidget *dialog) {
-        dialog->close();
-        QApplication::processEvents();
-    }
-};
-
-TEST_F(MobSheetByHandTest, SkeletonKingGivesTheExactFile) {
-    openMainWindow();
-    type("怪物编号框", "SkeletonKing");
-    testsupport::chooseRow(find<QComboBox>("怪物类型框"), 35);
-    type("怪物名称框", QStringLiteral("&c骷髅之王"));
-    type("怪物血量框", "200");
-    type("怪物伤害框", "8");
-
-    addDrop(0, {"10", "1"});
-    addDrop(2, {"diamond", "2", "0.5"});
-    addDrop(1, {"50", "0.25"});
-
-    type("编辑框13", "IRON_CHESTPLATE");
-    type("编辑框10", "BOW");
-    type("编辑框12", "GOLDEN_HELMET");
-
-    QWidget *options = openDialog("超级按钮4");
-    ASSERT_NE(options, nullptr);
-    pickAndType(options, "组合框1", 16, "编辑框1", "0.3");
-    clickIn(options, "掉落数据添加按钮");
-    pickAndType(options, "组合框1", 28, "编辑框1", "true");
-    clickIn(options, "掉落数据添加按钮");
-    closeDialog(options);
-
-    type("编辑框1", QStringLiteral("<target.name>被骷髅之王击杀了"));
-    click("超级按钮1");
-    type("编辑框1", QStringLiteral("骷髅之王又赢了"));
-    click("超级按钮1");
-
-    QWidget *ai = openDialog("超级按钮7");
-    ASSERT_NE(ai, nullptr);
-    pickAndType(ai, "组合框1", 0, "编辑框1", "0");
-    clickIn(ai, "超级按钮4");
-    pickAndType(ai, "组合框1", 13, "编辑框1", "1");
-    clickIn(ai, "超级按钮4");
-    pickAndType(ai, "组合框2", 0, "编辑框2", "0");
-    clickIn(ai, "超级按钮1");
-    pickAndType(ai, "组合框2", 2, "编辑框2", "1");
-    clickIn(ai, "超级按钮1");
-    closeDialog(ai);
+TEST_F(GuiTest, SkeletonKingByHandGivesTheExactFile) {
+    ui::MainWindow &main = openMainWindow();
+    const testsupport::SheetInput byHand = {
+        [](QWidget *field, const QString &text) {
+            auto *edit = qobject_cast<QLineEdit *>(field);
+            ASSERT_NE(edit, nullptr);
+            edit->clear();
+            testsupport::typeInto(edit, text);
+        },
+        [](QComboBox *list, int row) { testsupport::chooseRow(list, row); },
+        [](QPushButton *button) { QTest::mouseClick(button, Qt::LeftButton); },
+    };
+    testsupport::enterMob(main, testsupport::skeletonKing(), byHand);
 
     EXPECT_TRUE(messages.empty());
     click("超级按钮13");

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Veltrane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "item/yaml_scalar.h"
+#include "core/yaml_scalar.h"
 
 #include <optional>
 
@@ -60,11 +60,11 @@ const std::vector<std::string> booleanWords = {"yes", "No", "ON", "off", "true",
 
 TEST(PlainScalarRule, AgreesWithYamlCpp) {
     for (const Case &c : syntaxCases) {
-        EXPECT_EQ(item::readsBackAsPlainScalar(c.text), c.plain) << "[" << c.text << "]";
+        EXPECT_EQ(core::readsBackAsPlainScalar(c.text), c.plain) << "[" << c.text << "]";
         EXPECT_EQ(readBack(c.text) == c.text, c.plain) << "[" << c.text << "]";
     }
     for (const std::string &word : booleanWords) {
-        EXPECT_FALSE(item::readsBackAsPlainScalar(word)) << word;
+        EXPECT_FALSE(core::readsBackAsPlainScalar(word)) << word;
         EXPECT_EQ(readBack(word), word);
     }
 }
@@ -72,14 +72,14 @@ TEST(PlainScalarRule, AgreesWithYamlCpp) {
 TEST(PlainScalarRule, EveryWrittenValueReadsBackAsTyped) {
     std::vector<std::string> texts = booleanWords;
     for (const Case &c : syntaxCases)
-        if (!item::isSingleQuotedScalar(c.text))
+        if (!core::isSingleQuotedScalar(c.text))
             texts.push_back(c.text);
     for (const std::string extra : {"'", "it's", "'&c' '&d'", "'a'b'", " 'x' "})
         texts.push_back(extra);
     for (const std::string &text : texts) {
-        const std::string written = item::yamlScalar(text);
+        const std::string written = core::yamlScalar(text);
         EXPECT_EQ(readBack(written), text) << "[" << text << "] written as [" << written << "]";
-        if (item::readsBackAsPlainScalar(text)) {
+        if (core::readsBackAsPlainScalar(text)) {
             EXPECT_EQ(written, text);
         }
     }
@@ -97,9 +97,15 @@ TEST(SingleQuotedScalar, LeftAsTypedOnlyWhenComplete) {
         {"'a''", "'''a'''''"},
     };
     for (const auto &[typed, written] : cases) {
-        EXPECT_EQ(item::yamlScalar(typed), written) << typed;
+        EXPECT_EQ(core::yamlScalar(typed), written) << typed;
         EXPECT_TRUE(readBack(written).has_value()) << written;
     }
+}
+
+TEST(DoubleSingleQuotes, DoublesEveryQuote) {
+    EXPECT_EQ(core::doubleSingleQuotes("Bob's"), "Bob''s");
+    EXPECT_EQ(core::doubleSingleQuotes("''"), "''''");
+    EXPECT_EQ(core::doubleSingleQuotes("木桩"), "木桩");
 }
 
 } // namespace

@@ -5,7 +5,11 @@
 #include <string>
 #include <string_view>
 
-namespace item {
+// How a text the user typed is written as a YAML value, so that it reads back as typed.
+namespace core {
+
+// The inside of a YAML single-quoted scalar: each single quote is doubled.
+std::string doubleSingleQuotes(std::string_view text);
 
 // Whether the text, standing unquoted after "Key: " or "- " on one line of a block, reads
 // back from YAML as a string equal to it. It does not when it starts with an indicator
@@ -21,4 +25,4 @@ bool isSingleQuotedScalar(std::string_view text);
 // otherwise single-quoted with inner quotes doubled.
 std::string yamlScalar(std::string_view text);
 
-} // namespace item
+} // namespace core

@@ -1,13 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Veltrane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "item/yaml_scalar.h"
+#include "core/yaml_scalar.h"
 
 #include <algorithm>
 #include <array>
 
-#include "core/text.h"
-
-namespace item {
+namespace core {
 namespace {
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
@@ -44,6 +42,17 @@ bool readsBackAsPlainScalar(std::string_view text) {
     return std::find(resolvedWords.begin(), resolvedWords.end(), text) == resolvedWords.end();
 }
 
+std::string doubleSingleQuotes(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        out += c;
+        if (c == '\'')
+            out += '\'';
+    }
+    return out;
+}
+
 bool isSingleQuotedScalar(std::string_view text) {
     if (text.size() < 2 || text.front() != '\'' || text.back() != '\'')
         return false;
@@ -61,7 +70,7 @@ bool isSingleQuotedScalar(std::string_view text) {
 std::string yamlScalar(std::string_view text) {
     if (readsBackAsPlainScalar(text) || isSingleQuotedScalar(text))
         return std::string(text);
-    return "'" + core::doubleSingleQuotes(text) + "'";
+    return "'" + doubleSingleQuotes(text) + "'";
 }
 
-} // namespace item
+} // namespace core
