@@ -3,8 +3,8 @@
 #include <QApplication>
 
 #include "ui/toolkit/application.h"
-#include "ui/windows/main_window.h"
 #include "ui/toolkit/widgets.h"
+#include "ui/windows/main_window.h"
 
 int main(int argc, char *argv[]) {
     QApplication application(argc, argv);

@@ -10,11 +10,17 @@
 namespace core {
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
 
-bool isContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0u) == 0x80u; }
+bool isContinuation(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0u) == 0x80u;
+}
 
 // Full-width forms U+FF01..U+FF5E become ASCII 0x21..0x7E, the ideographic space a blank.
 // Only the prefix that can still be part of a number matters, so folding stops at the
@@ -105,8 +111,8 @@ double parseNumber(std::string_view text) {
     }
 
     double value = 0.0;
-    const auto [end, ec] =
-        std::from_chars(folded.data() + start, folded.data() + i, value, std::chars_format::general);
+    const auto [end, ec] = std::from_chars(folded.data() + start, folded.data() + i, value,
+                                           std::chars_format::general);
     (void)end;
     if (ec == std::errc::result_out_of_range) {
         // Too large or too small for a double: decide by the decimal magnitude, the place of
@@ -131,6 +137,8 @@ std::int32_t truncateToInt32(double value) {
     return static_cast<std::int32_t>(truncated);
 }
 
-std::string formatInteger(long long value) { return std::to_string(value); }
+std::string formatInteger(long long value) {
+    return std::to_string(value);
+}
 
 } // namespace core

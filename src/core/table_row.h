@@ -17,7 +17,8 @@ template <class Row> const Row *tableRow(std::span<const Row> table, int index) 
 }
 
 // The same for fixed-size tables, so callers need not spell the span.
-template <class Row, std::size_t N> const Row *tableRow(const std::array<Row, N> &table, int index) {
+template <class Row, std::size_t N>
+const Row *tableRow(const std::array<Row, N> &table, int index) {
     return tableRow(std::span<const Row>(table), index);
 }
 

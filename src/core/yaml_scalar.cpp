@@ -8,7 +8,9 @@
 namespace core {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 // Characters that open something other than a plain scalar when they come first.
 constexpr std::string_view leadingIndicators = "[]{},#&*!|>'\"%@`";
@@ -16,9 +18,8 @@ constexpr std::string_view leadingIndicators = "[]{},#&*!|>'\"%@`";
 // Words that YAML 1.1 readers such as the plugin's resolve to null or to a boolean, which
 // the plugin then prints as "true" or "false" or drops.
 constexpr std::array<std::string_view, 22> resolvedWords = {
-    "~",     "null",  "Null",  "NULL", "true", "True", "TRUE", "false",
-    "False", "FALSE", "yes",   "Yes",  "YES",  "no",   "No",   "NO",
-    "on",    "On",    "ON",    "off",  "Off",  "OFF",
+    "~",   "null", "Null", "NULL", "true", "True", "TRUE", "false", "False", "FALSE", "yes",
+    "Yes", "YES",  "no",   "No",   "NO",   "on",   "On",   "ON",    "off",   "Off",   "OFF",
 };
 
 } // namespace

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "item/attribute_types.h"
 
-#include "core/table_row.h"
 #include "core/number.h"
+#include "core/table_row.h"
 
 namespace item {
 

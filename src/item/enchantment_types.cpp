@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "core/table_row.h"
 #include "core/number.h"
+#include "core/table_row.h"
 
 namespace item {
 

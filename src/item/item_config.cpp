@@ -8,8 +8,8 @@
 #include "core/number.h"
 #include "core/table_row.h"
 #include "core/text.h"
-#include "item/attribute_types.h"
 #include "core/yaml_scalar.h"
+#include "item/attribute_types.h"
 
 namespace item {
 

@@ -16,7 +16,7 @@ struct ItemSheet {
     std::string material;
     std::string dataValue;
     std::string displayName;
-    std::string description; // lines separated by CR LF
+    std::string description;                      // lines separated by CR LF
     std::vector<core::ListEntry> attributeRows;   // text as composed by attributeRow, tag = slot
     std::vector<core::ListEntry> enchantmentRows; // text = key, tag = level
 };

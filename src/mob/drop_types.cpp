@@ -2,13 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mob/drop_types.h"
 
-#include "core/table_row.h"
 #include "core/number.h"
+#include "core/table_row.h"
 
 namespace mob {
 namespace {
 
-const DropType *dropType(int typeIndex) { return core::tableRow(dropTypes, typeIndex); }
+const DropType *dropType(int typeIndex) {
+    return core::tableRow(dropTypes, typeIndex);
+}
 
 } // namespace
 

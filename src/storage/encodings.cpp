@@ -19,8 +19,8 @@ std::optional<QByteArray> encodeCodePage936(const QString &text) {
         return QByteArray();
     const auto *wide = reinterpret_cast<const wchar_t *>(text.utf16());
     BOOL usedDefault = FALSE;
-    const int size = WideCharToMultiByte(936, WC_NO_BEST_FIT_CHARS, wide, int(text.size()),
-                                         nullptr, 0, nullptr, &usedDefault);
+    const int size = WideCharToMultiByte(936, WC_NO_BEST_FIT_CHARS, wide, int(text.size()), nullptr,
+                                         0, nullptr, &usedDefault);
     QByteArray bytes(size, Qt::Uninitialized);
     WideCharToMultiByte(936, WC_NO_BEST_FIT_CHARS, wide, int(text.size()), bytes.data(), size,
                         nullptr, &usedDefault);

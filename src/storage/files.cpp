@@ -14,7 +14,6 @@ namespace {
 
 constexpr int maxFileNameBytes = 255;
 
-
 // What is known to stop a write to the target, in words for the user; nothing when only the
 // system's own error text can tell.
 std::optional<QString> knownWriteObstacle(const QFileInfo &target) {
@@ -35,7 +34,8 @@ std::optional<QString> knownWriteObstacle(const QFileInfo &target) {
 #ifdef Q_OS_WIN
 // Whether a part of the path below its drive or share is a name Windows refuses.
 bool pathHasNameWindowsRefuses(const QString &path) {
-    static const QRegularExpression root(QStringLiteral("^([A-Za-z]:|[\\\\/]{2}[^\\\\/]+[\\\\/][^\\\\/]+)"));
+    static const QRegularExpression root(
+        QStringLiteral("^([A-Za-z]:|[\\\\/]{2}[^\\\\/]+[\\\\/][^\\\\/]+)"));
     static const QRegularExpression separators(QStringLiteral("[\\\\/]"));
     QString below = path;
     below.remove(root);
@@ -54,9 +54,13 @@ bool windowsRefusesName(const QString &name) {
     return forbidden.match(name).hasMatch() || device.match(name).hasMatch();
 }
 
-QString workingDirectory() { return QDir::toNativeSeparators(QDir::currentPath()); }
+QString workingDirectory() {
+    return QDir::toNativeSeparators(QDir::currentPath());
+}
 
-QString hostPath(const QStringList &parts) { return parts.join(QDir::separator()); }
+QString hostPath(const QStringList &parts) {
+    return parts.join(QDir::separator());
+}
 
 void createFolder(const QString &path) {
     const QFileInfo info(path);
@@ -97,11 +101,10 @@ std::optional<QString> writeWholeFile(const QString &path, const QByteArray &byt
     if (!file.commit()) {
         // Where the system creates the file only at the commit, a bad name shows only here.
         const QString detail = file.errorString();
-        return knownWriteObstacle(QFileInfo(path)).value_or(
-            QStringLiteral("无法替换原文件（%1）").arg(detail));
+        return knownWriteObstacle(QFileInfo(path))
+            .value_or(QStringLiteral("无法替换原文件（%1）").arg(detail));
     }
     return std::nullopt;
 }
-
 
 } // namespace storage

@@ -22,7 +22,8 @@ std::optional<std::string> readBack(const std::string &value) {
             return std::nullopt;
         const YAML::Node display = item["Display"];
         const YAML::Node line = item["Lore"][0];
-        if (!display.IsScalar() || !line.IsScalar() || display.as<std::string>() != line.as<std::string>())
+        if (!display.IsScalar() || !line.IsScalar() ||
+            display.as<std::string>() != line.as<std::string>())
             return std::nullopt;
         return display.as<std::string>();
     } catch (const YAML::Exception &) {
@@ -37,21 +38,21 @@ struct Case {
 
 // Texts whose plain form yaml-cpp reads back as typed exactly when the rule says so.
 const std::vector<Case> syntaxCases = {
-    {"Sword", true},        {"烈焰之剑", true},    {"Bob's", true},       {"say \"hi\"", true},
-    {"a:b", true},          {"http://x.y", true},  {"a#b", true},         {"-x", true},
-    {"-1", true},           {"?x", true},          {":x", true},          {"a -b", true},
-    {"a[b]{c},d", true},    {"a]", true},          {"100", true},         {"---", true},
-    {"a&b*c!", true},       {"a\tb", true},        {"？：＃", true},      {"nUll", true},
-    {"", false},            {"&c剑", false},       {"&", false},          {"*a", false},
-    {"!x", false},          {"%x", false},         {"@x", false},         {"`x", false},
-    {"'x", false},          {"\"x", false},        {"[x", false},         {"]x", false},
-    {"{x", false},          {"}x", false},         {",x", false},         {"|x", false},
-    {">x", false},          {"#x", false},         {"- x", false},        {"-", false},
-    {"? x", false},         {"?", false},          {": x", false},        {":", false},
-    {"a: b", false},        {"a:\tb", false},      {"a:", false},         {"a #b", false},
-    {"a\t#b", false},       {" a", false},         {"a ", false},         {"\ta", false},
-    {"~", false},           {"null", false},       {"Null", false},       {"NULL", false},
-    {"'a''b'", false},      {"''", false},
+    {"Sword", true},     {"烈焰之剑", true},   {"Bob's", true},  {"say \"hi\"", true},
+    {"a:b", true},       {"http://x.y", true}, {"a#b", true},    {"-x", true},
+    {"-1", true},        {"?x", true},         {":x", true},     {"a -b", true},
+    {"a[b]{c},d", true}, {"a]", true},         {"100", true},    {"---", true},
+    {"a&b*c!", true},    {"a\tb", true},       {"？：＃", true}, {"nUll", true},
+    {"", false},         {"&c剑", false},      {"&", false},     {"*a", false},
+    {"!x", false},       {"%x", false},        {"@x", false},    {"`x", false},
+    {"'x", false},       {"\"x", false},       {"[x", false},    {"]x", false},
+    {"{x", false},       {"}x", false},        {",x", false},    {"|x", false},
+    {">x", false},       {"#x", false},        {"- x", false},   {"-", false},
+    {"? x", false},      {"?", false},         {": x", false},   {":", false},
+    {"a: b", false},     {"a:\tb", false},     {"a:", false},    {"a #b", false},
+    {"a\t#b", false},    {" a", false},        {"a ", false},    {"\ta", false},
+    {"~", false},        {"null", false},      {"Null", false},  {"NULL", false},
+    {"'a''b'", false},   {"''", false},
 };
 
 // Words yaml-cpp reads back as typed but YAML 1.1 readers, the plugin's among them, take
@@ -87,14 +88,10 @@ TEST(PlainScalarRule, EveryWrittenValueReadsBackAsTyped) {
 
 TEST(SingleQuotedScalar, LeftAsTypedOnlyWhenComplete) {
     const std::vector<std::pair<std::string, std::string>> cases = {
-        {"'&c剑'", "'&c剑'"},
-        {"''", "''"},
-        {"'it''s'", "'it''s'"},
-        {"'", "''''"},
-        {"'a'b'", "'''a''b'''"},
-        {"'a' b", "'''a'' b'"},
-        {"'a'''", "'a'''"},
-        {"'a''", "'''a'''''"},
+        {"'&c剑'", "'&c剑'"},    {"''", "''"},
+        {"'it''s'", "'it''s'"},  {"'", "''''"},
+        {"'a'b'", "'''a''b'''"}, {"'a' b", "'''a'' b'"},
+        {"'a'''", "'a'''"},      {"'a''", "'''a'''''"},
     };
     for (const auto &[typed, written] : cases) {
         EXPECT_EQ(core::yamlScalar(typed), written) << typed;

@@ -25,7 +25,8 @@ namespace alphabets = testsupport::alphabets;
 const testsupport::Alphabet typed = alphabets::anyTyped();
 
 // The sections the plugin reads attributes from, by the tag of the row.
-const std::vector<std::string> slotKeys = {"All", "MainHand", "OffHand", "Head", "Chest", "Legs", "Feet"};
+const std::vector<std::string> slotKeys = {"All",   "MainHand", "OffHand", "Head",
+                                           "Chest", "Legs",     "Feet"};
 
 // Anything a user may type on one line; now and then a text the user quoted whole in single
 // quotes, inner quotes doubled, as YAML itself would write it.
@@ -78,15 +79,18 @@ ItemSheet randomSheet(Random &random) {
     sheet.displayName = random.chance(5) ? "" : typedLine(random, 24);
     sheet.description = randomDescription(random);
     for (int n = random.number(0, 8); n > 0; --n) {
-        const std::string_view prefix = item::attributeTypes[std::size_t(random.number(0, 8))].linePrefix;
+        const std::string_view prefix =
+            item::attributeTypes[std::size_t(random.number(0, 8))].linePrefix;
         // Now and then a tag that is no slot, which the text passes over.
-        const int slot = random.chance(90) ? random.number(0, 6) : random.pick(std::vector<int>{-1, 7, 100});
+        const int slot =
+            random.chance(90) ? random.number(0, 6) : random.pick(std::vector<int>{-1, 7, 100});
         sheet.attributeRows.push_back({std::string(prefix) + attributeValue(random), slot});
     }
     for (int n = random.number(0, 6); n > 0; --n) {
         const std::string key =
-            random.chance(70) ? std::string(item::enchantmentTypes[std::size_t(random.number(0, 29))].key)
-                              : random.text(alphabets::upperWord, 1, 12);
+            random.chance(70)
+                ? std::string(item::enchantmentTypes[std::size_t(random.number(0, 29))].key)
+                : random.text(alphabets::upperWord, 1, 12);
         sheet.enchantmentRows.push_back({key, enchantmentLevel(random)});
     }
     return sheet;
@@ -114,7 +118,8 @@ std::string meant(const std::string &text) {
 std::vector<std::string> descriptionLines(const std::string &description) {
     std::vector<std::string> lines;
     std::size_t start = 0;
-    for (std::size_t end; (end = description.find("\r\n", start)) != std::string::npos; start = end + 2)
+    for (std::size_t end; (end = description.find("\r\n", start)) != std::string::npos;
+         start = end + 2)
         lines.push_back(description.substr(start, end - start));
     if (start < description.size())
         lines.push_back(description.substr(start));
@@ -122,7 +127,9 @@ std::vector<std::string> descriptionLines(const std::string &description) {
 }
 
 // A scalar as a string, a null as the empty text.
-std::string valueOf(const YAML::Node &node) { return node.IsNull() ? std::string() : node.as<std::string>(); }
+std::string valueOf(const YAML::Node &node) {
+    return node.IsNull() ? std::string() : node.as<std::string>();
+}
 
 using Pairs = std::vector<std::pair<std::string, std::string>>;
 
@@ -142,7 +149,8 @@ void checkText(const ItemSheet &sheet, const std::string &text) {
         if (row->tag < 0 || row->tag >= int(slotKeys.size()))
             continue;
         const std::size_t colon = row->text.find(": ");
-        slots[std::size_t(row->tag)].emplace_back(row->text.substr(4, colon - 4), row->text.substr(colon + 2));
+        slots[std::size_t(row->tag)].emplace_back(row->text.substr(4, colon - 4),
+                                                  row->text.substr(colon + 2));
     }
     std::vector<std::string> expectedSlots;
     for (std::size_t slot = 0; slot < slots.size(); ++slot)
@@ -170,7 +178,8 @@ void checkText(const ItemSheet &sheet, const std::string &text) {
     if (sheet.displayName.empty())
         EXPECT_TRUE(itemNode["Display"].IsNull());
     else
-        EXPECT_EQ(itemNode["Display"].as<std::string>(), meant(sheet.displayName)) << "typed " << sheet.displayName;
+        EXPECT_EQ(itemNode["Display"].as<std::string>(), meant(sheet.displayName))
+            << "typed " << sheet.displayName;
 
     if (!lore.empty()) {
         const YAML::Node loreNode = itemNode["Lore"];
@@ -178,7 +187,8 @@ void checkText(const ItemSheet &sheet, const std::string &text) {
         ASSERT_EQ(loreNode.size(), lore.size());
         for (std::size_t i = 0; i < lore.size(); ++i) {
             ASSERT_TRUE(loreNode[i].IsScalar()) << "line " << i << " typed " << lore[i];
-            EXPECT_EQ(loreNode[i].as<std::string>(), meant(lore[i])) << "line " << i << " typed " << lore[i];
+            EXPECT_EQ(loreNode[i].as<std::string>(), meant(lore[i]))
+                << "line " << i << " typed " << lore[i];
         }
     }
 

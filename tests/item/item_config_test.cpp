@@ -19,7 +19,8 @@ ItemSheet fireSwordSheet() {
     sheet.dataValue = "0";
     sheet.displayName = "&c烈焰之剑";
     sheet.description = "第一行\r\n第二行";
-    sheet.attributeRows = {{"    Damage: 10", 1}, {"    AttackSpeed: 1.6", 1}, {"    MovementSpeed: 0.1", 0}};
+    sheet.attributeRows = {
+        {"    Damage: 10", 1}, {"    AttackSpeed: 1.6", 1}, {"    MovementSpeed: 0.1", 0}};
     sheet.enchantmentRows = {{"FIRE_ASPECT", 2}, {"DAMAGE_ALL", 5}};
     return sheet;
 }
@@ -28,25 +29,24 @@ ItemSheet fireSwordSheet() {
 // as an anchor with no value. The slot sections stand under their parent key Attributes,
 // each header four blanks deep and its rows six.
 TEST(ItemConfigExamples, FireSword) {
-    EXPECT_EQ(item::generateItemConfig(fireSwordSheet()),
-              "FireSword:\r\n"
-              "  Id: DIAMOND_SWORD\r\n"
-              "  Data: 0\r\n"
-              "  Display: '&c烈焰之剑'\r\n"
-              "  Lore:\r\n"
-              "  - 第一行\r\n"
-              "  - 第二行\r\n"
-              "\r\n"
-              "  Attributes:\r\n"
-              "    All:\r\n"
-              "      MovementSpeed: 0.1\r\n"
-              "    MainHand:\r\n"
-              "      AttackSpeed: 1.6\r\n"
-              "      Damage: 10\r\n"
-              "\r\n"
-              "  Enchantments:\r\n"
-              "  - DAMAGE_ALL:5\r\n"
-              "  - FIRE_ASPECT:2\r\n");
+    EXPECT_EQ(item::generateItemConfig(fireSwordSheet()), "FireSword:\r\n"
+                                                          "  Id: DIAMOND_SWORD\r\n"
+                                                          "  Data: 0\r\n"
+                                                          "  Display: '&c烈焰之剑'\r\n"
+                                                          "  Lore:\r\n"
+                                                          "  - 第一行\r\n"
+                                                          "  - 第二行\r\n"
+                                                          "\r\n"
+                                                          "  Attributes:\r\n"
+                                                          "    All:\r\n"
+                                                          "      MovementSpeed: 0.1\r\n"
+                                                          "    MainHand:\r\n"
+                                                          "      AttackSpeed: 1.6\r\n"
+                                                          "      Damage: 10\r\n"
+                                                          "\r\n"
+                                                          "  Enchantments:\r\n"
+                                                          "  - DAMAGE_ALL:5\r\n"
+                                                          "  - FIRE_ASPECT:2\r\n");
 }
 
 // Quoted display name for the same reason as above; the Data line keeps its trailing blank.
@@ -67,7 +67,8 @@ TEST(ItemConfigExamples, GemWithEmptyDataAndOnlyAnEnchantment) {
 }
 
 TEST(ItemConfigExamples, EmptySheetGivesTheBaseLinesAndTwoEmptyLines) {
-    EXPECT_EQ(item::generateItemConfig(ItemSheet{}), ":\r\n  Id: \r\n  Data: \r\n  Display: \r\n\r\n\r\n");
+    EXPECT_EQ(item::generateItemConfig(ItemSheet{}),
+              ":\r\n  Id: \r\n  Data: \r\n  Display: \r\n\r\n\r\n");
 }
 
 TEST(ItemConfigLore, OneEntryPerLineBetweenCrLf) {
@@ -104,7 +105,8 @@ TEST(ItemConfigAttributes, SectionsInSlotOrderRowsFromTheBottomUp) {
         {{{"    Health: ", 3}}, "    Head:\r\n      Health: \r\n"},
     };
     for (const auto &[rows, sections] : cases)
-        EXPECT_EQ(item::buildAttributeBlock(rows), sections.empty() ? "" : "  Attributes:\r\n" + sections);
+        EXPECT_EQ(item::buildAttributeBlock(rows),
+                  sections.empty() ? "" : "  Attributes:\r\n" + sections);
 }
 
 TEST(ItemConfigEnchantments, KeyColonLevelFromTheBottomUp) {
@@ -117,7 +119,8 @@ TEST(ItemConfigEnchantments, KeyColonLevelFromTheBottomUp) {
         {{{"MENDING", 1}, {"MENDING", 1}}, "  - MENDING:1\r\n  - MENDING:1\r\n"},
     };
     for (const auto &[rows, lines] : cases)
-        EXPECT_EQ(item::buildEnchantmentBlock(rows), lines.empty() ? "" : "  Enchantments:\r\n" + lines);
+        EXPECT_EQ(item::buildEnchantmentBlock(rows),
+                  lines.empty() ? "" : "  Enchantments:\r\n" + lines);
 }
 
 TEST(ItemConfigDisplayName, QuotedOnlyWhenItWouldNotReadBackAsTyped) {
@@ -126,7 +129,7 @@ TEST(ItemConfigDisplayName, QuotedOnlyWhenItWouldNotReadBackAsTyped) {
         {"烈焰之剑", "烈焰之剑"},
         {"Bob's sword", "Bob's sword"},
         {"&c剑", "'&c剑'"},
-        {"'&c剑'", "'&c剑'"},     // already quoted by the user
+        {"'&c剑'", "'&c剑'"},         // already quoted by the user
         {"'&c剑' x", "'''&c剑'' x'"}, // not one quoted scalar: quoted as a whole
         {"Key: value", "'Key: value'"},
         {" 剑", "' 剑'"},
@@ -135,7 +138,8 @@ TEST(ItemConfigDisplayName, QuotedOnlyWhenItWouldNotReadBackAsTyped) {
     for (const auto &[name, written] : cases) {
         ItemSheet sheet;
         sheet.displayName = name;
-        EXPECT_NE(item::generateItemConfig(sheet).find("\r\n  Display: " + written + "\r\n"), std::string::npos)
+        EXPECT_NE(item::generateItemConfig(sheet).find("\r\n  Display: " + written + "\r\n"),
+                  std::string::npos)
             << name;
     }
 }
@@ -147,7 +151,8 @@ TEST(ItemConfigFields, OtherFieldsAndRowsAreCopiedAsTyped) {
     sheet.dataValue = "'1' # c";
     sheet.attributeRows = {{"    Damage: &1 #x", 0}};
     const std::string text = item::generateItemConfig(sheet);
-    EXPECT_TRUE(text.starts_with("a: b:\r\n  Id:  &x\r\n  Data: '1' # c\r\n  Display: \r\n")) << text;
+    EXPECT_TRUE(text.starts_with("a: b:\r\n  Id:  &x\r\n  Data: '1' # c\r\n  Display: \r\n"))
+        << text;
     EXPECT_NE(text.find("\r\n      Damage: &1 #x\r\n"), std::string::npos);
 }
 
@@ -167,7 +172,8 @@ TEST(ItemConfigYaml, EveryPartReadsBackUnderThePluginsKeys) {
     EXPECT_EQ(item["Display"].as<std::string>(), sheet.displayName);
 
     // The line the user quoted reads back without its quotes, every other line as typed.
-    const std::vector<std::string> lore = {"&7第一行", "", "&c引号", "- 列表: 值 #注释", " 前后空格 ", "no", "~"};
+    const std::vector<std::string> lore = {"&7第一行",   "",   "&c引号", "- 列表: 值 #注释",
+                                           " 前后空格 ", "no", "~"};
     ASSERT_TRUE(item["Lore"].IsSequence());
     ASSERT_EQ(item["Lore"].size(), lore.size());
     for (std::size_t i = 0; i < lore.size(); ++i) {

@@ -64,7 +64,8 @@ TEST(EnchantmentLevel, TruncatedTowardZeroAndSaturated) {
 
 TEST(EnchantmentRow, KeyOfTheRowAndTheLevel) {
     EXPECT_EQ(item::enchantmentRow(24, "3"), (ListEntry{"DAMAGE_ALL", 3}));
-    EXPECT_EQ(item::enchantmentRow(0, "7"), (ListEntry{"WATER_WORKER", 7})); // above the highest shown
+    EXPECT_EQ(item::enchantmentRow(0, "7"),
+              (ListEntry{"WATER_WORKER", 7})); // above the highest shown
     EXPECT_EQ(item::enchantmentRow(-1, "3"), std::nullopt);
     EXPECT_EQ(item::enchantmentRow(30, "3"), std::nullopt);
 }

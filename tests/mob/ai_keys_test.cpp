@@ -10,26 +10,61 @@ using mob::RowOutcome;
 
 // Every row of both lists, so a slip in any fragment shows.
 TEST(AiLines, EveryGoalRow) {
-    const char *const fragments[] = {
-        "clear", "breakdoors", "eatgrass", "float", "lookatplayers", "opendoors", "closedoors",
-        "randomlookaround", "avoidarrows", "avoidcreepers", "avoidskeletons", "avoidzombies",
-        "fleesun", "meleeattack", "movetowardstarget", "randomstroll", "restrictsun", "fleeplayers",
-        "fleegolems", "fleevillagers", "spiderattack", "leapattarget", "moveindoors",
-        "movethroughvillage", "movetowardsrestriction", "patrol x1,y1,z1;x2,y2,z2;x3,y3,z3",
-        "gotolocation x,y,z", "gotoowner", "arrowattack", "bowattack"};
+    const char *const fragments[] = {"clear",
+                                     "breakdoors",
+                                     "eatgrass",
+                                     "float",
+                                     "lookatplayers",
+                                     "opendoors",
+                                     "closedoors",
+                                     "randomlookaround",
+                                     "avoidarrows",
+                                     "avoidcreepers",
+                                     "avoidskeletons",
+                                     "avoidzombies",
+                                     "fleesun",
+                                     "meleeattack",
+                                     "movetowardstarget",
+                                     "randomstroll",
+                                     "restrictsun",
+                                     "fleeplayers",
+                                     "fleegolems",
+                                     "fleevillagers",
+                                     "spiderattack",
+                                     "leapattarget",
+                                     "moveindoors",
+                                     "movethroughvillage",
+                                     "movetowardsrestriction",
+                                     "patrol x1,y1,z1;x2,y2,z2;x3,y3,z3",
+                                     "gotolocation x,y,z",
+                                     "gotoowner",
+                                     "arrowattack",
+                                     "bowattack"};
     ASSERT_EQ(std::size(fragments), mob::aiGoalKeys.size());
     for (int row = 0; row < int(std::size(fragments)); ++row)
-        EXPECT_EQ(mob::addAiGoal(row, "2"), RowOutcome::add(std::string("  - 2 ") + fragments[row], 0)) << row;
+        EXPECT_EQ(mob::addAiGoal(row, "2"),
+                  RowOutcome::add(std::string("  - 2 ") + fragments[row], 0))
+            << row;
 }
 
 TEST(AiLines, EveryTargetRow) {
-    const char *const fragments[] = {
-        "clear", "attacker", "players", "villagers", "golems", "OtherFaction", "OtherFactionMonsters",
-        "OtherFactionVillagers", "SpecificFaction [派系名称]", "SpecificFactionMonsters [派系名称]",
-        "ownerattacker", "ownertarget"};
+    const char *const fragments[] = {"clear",
+                                     "attacker",
+                                     "players",
+                                     "villagers",
+                                     "golems",
+                                     "OtherFaction",
+                                     "OtherFactionMonsters",
+                                     "OtherFactionVillagers",
+                                     "SpecificFaction [派系名称]",
+                                     "SpecificFactionMonsters [派系名称]",
+                                     "ownerattacker",
+                                     "ownertarget"};
     ASSERT_EQ(std::size(fragments), mob::aiTargetKeys.size());
     for (int row = 0; row < int(std::size(fragments)); ++row)
-        EXPECT_EQ(mob::addAiTarget(row, "1"), RowOutcome::add(std::string("  - 1 ") + fragments[row], 1)) << row;
+        EXPECT_EQ(mob::addAiTarget(row, "1"),
+                  RowOutcome::add(std::string("  - 1 ") + fragments[row], 1))
+            << row;
 }
 
 TEST(AiLines, PriorityAsTypedAndRefusals) {
@@ -52,8 +87,10 @@ TEST(AiLines, PriorityAsTypedAndRefusals) {
              Case{true, 30, "1", RowOutcome::nothing()},
              Case{false, 12, "1", RowOutcome::nothing()},
          }) {
-        const RowOutcome outcome = c.goal ? mob::addAiGoal(c.row, c.priority) : mob::addAiTarget(c.row, c.priority);
-        EXPECT_EQ(outcome, c.expected) << (c.goal ? "goal " : "target ") << c.row << " [" << c.priority << "]";
+        const RowOutcome outcome =
+            c.goal ? mob::addAiGoal(c.row, c.priority) : mob::addAiTarget(c.row, c.priority);
+        EXPECT_EQ(outcome, c.expected)
+            << (c.goal ? "goal " : "target ") << c.row << " [" << c.priority << "]";
     }
 }
 

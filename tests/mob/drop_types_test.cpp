@@ -15,7 +15,8 @@ struct DropCase {
 };
 
 void PrintTo(const DropCase &c, std::ostream *os) {
-    *os << "type " << c.type << " [" << c.fields[0] << "|" << c.fields[1] << "|" << c.fields[2] << "]";
+    *os << "type " << c.type << " [" << c.fields[0] << "|" << c.fields[1] << "|" << c.fields[2]
+        << "]";
 }
 
 class DropRules : public testing::TestWithParam<DropCase> {};
@@ -69,7 +70,7 @@ TEST(DropChance, RangeBoundaries) {
              Case{"1.00000005", true}, // exceeds 1 by less than the margin
              Case{"0.5abc", true},     // the number at the start counts
              Case{" 0.5", true},
-             Case{"０．５", true},       // full-width digits read as their ASCII forms
+             Case{"０．５", true},     // full-width digits read as their ASCII forms
              Case{"1.0000001", false}, // x - 1 lies just above the double nearest 1e-7
              Case{"1.0000002", false},
              Case{"1.5", false},

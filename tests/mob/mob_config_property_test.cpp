@@ -45,8 +45,8 @@ MobSheet randomSheet(Random &random) {
     int option = 0;
     sheet.optionRows = rows(random, 4, [&] {
         // A key of its own per row, so the map keeps them all.
-        return "Opt" + std::to_string(option++) + random.text(alphabets::asciiLetters, 0, 6) + ": " +
-               random.text(word, 1, 6);
+        return "Opt" + std::to_string(option++) + random.text(alphabets::asciiLetters, 0, 6) +
+               ": " + random.text(word, 1, 6);
     });
     sheet.killMessageRows = rows(random, 4, [&] { return random.text(typed, 0, 24); });
     for (int n = random.number(0, 5); n > 0; --n)
@@ -61,7 +61,8 @@ MobSheet randomSheet(Random &random) {
 }
 
 // The row texts from the bottom row to the top row, without their "  - " prefix.
-std::vector<std::string> bottomUp(const std::vector<ListEntry> &entries, std::size_t prefix, int tag = -100) {
+std::vector<std::string> bottomUp(const std::vector<ListEntry> &entries, std::size_t prefix,
+                                  int tag = -100) {
     std::vector<std::string> out;
     for (auto it = entries.rbegin(); it != entries.rend(); ++it)
         if (tag == -100 || it->tag == tag)
@@ -91,8 +92,8 @@ void checkText(const MobSheet &sheet, const std::string &previousKey, const std:
     for (const auto &entry : mob)
         keys.push_back(entry.first.as<std::string>());
     std::vector<std::string> expectedKeys = {"Type", "Display", "Health", "Damage", "Drops"};
-    const std::vector<std::string> equipmentSlots = {sheet.chestplate, sheet.mainHand, sheet.helmet,
-                                                     sheet.offHand,    sheet.boots,    sheet.leggings};
+    const std::vector<std::string> equipmentSlots = {
+        sheet.chestplate, sheet.mainHand, sheet.helmet, sheet.offHand, sheet.boots, sheet.leggings};
     const std::vector<std::string> slotNumbers = {":3", ":0", ":4", ":5", ":1", ":2"};
     std::vector<std::string> equipment;
     for (std::size_t i = 0; i < equipmentSlots.size(); ++i)

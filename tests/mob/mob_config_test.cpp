@@ -21,7 +21,9 @@ MobSheet dummySheet() {
     return sheet;
 }
 
-MobSheet skeletonKingSheet() { return testsupport::mobSheetOf(testsupport::skeletonKing()); }
+MobSheet skeletonKingSheet() {
+    return testsupport::mobSheetOf(testsupport::skeletonKing());
+}
 
 std::string generate(const MobSheet &sheet) {
     const mob::MobGeneration generation = mob::generateMobConfig(sheet, "");
@@ -30,40 +32,40 @@ std::string generate(const MobSheet &sheet) {
 }
 
 TEST(MobConfigExamples, EverySectionFilled) {
-    EXPECT_EQ(generate(skeletonKingSheet()),
-              "SkeletonKing:\r\n"
-              "  Type: SKELETON\r\n"
-              "  Display: '&c骷髅之王'\r\n"
-              "  Health: 200\r\n"
-              "  Damage: 8\r\n"
-              "  Drops:\r\n"
-              "  - exp 10 1\r\n"
-              "  - diamond 2 0.5\r\n"
-              "  - money 50 0.25\r\n"
-              "  Equipment:\r\n"
-              "  - IRON_CHESTPLATE:3\r\n"
-              "  - BOW:0\r\n"
-              "  - GOLDEN_HELMET:4\r\n"
-              "  Options:\r\n"
-              "    ShowHealth: true\r\n"
-              "    MovementSpeed: 0.3\r\n"
-              "\r\n"
-              "  KillMessages:\r\n"
-              "  - '骷髅之王又赢了'\r\n"
-              "  - '<target.name>被骷髅之王击杀了'\r\n"
-              "\r\n"
-              "  AIGoalSelectors:\r\n"
-              "  - 1 meleeattack\r\n"
-              "  - 0 clear\r\n"
-              "\r\n"
-              "  AITargetSelectors:\r\n"
-              "  - 1 players\r\n"
-              "  - 0 clear\r\n");
+    EXPECT_EQ(generate(skeletonKingSheet()), "SkeletonKing:\r\n"
+                                             "  Type: SKELETON\r\n"
+                                             "  Display: '&c骷髅之王'\r\n"
+                                             "  Health: 200\r\n"
+                                             "  Damage: 8\r\n"
+                                             "  Drops:\r\n"
+                                             "  - exp 10 1\r\n"
+                                             "  - diamond 2 0.5\r\n"
+                                             "  - money 50 0.25\r\n"
+                                             "  Equipment:\r\n"
+                                             "  - IRON_CHESTPLATE:3\r\n"
+                                             "  - BOW:0\r\n"
+                                             "  - GOLDEN_HELMET:4\r\n"
+                                             "  Options:\r\n"
+                                             "    ShowHealth: true\r\n"
+                                             "    MovementSpeed: 0.3\r\n"
+                                             "\r\n"
+                                             "  KillMessages:\r\n"
+                                             "  - '骷髅之王又赢了'\r\n"
+                                             "  - '<target.name>被骷髅之王击杀了'\r\n"
+                                             "\r\n"
+                                             "  AIGoalSelectors:\r\n"
+                                             "  - 1 meleeattack\r\n"
+                                             "  - 0 clear\r\n"
+                                             "\r\n"
+                                             "  AITargetSelectors:\r\n"
+                                             "  - 1 players\r\n"
+                                             "  - 0 clear\r\n");
 }
 
 TEST(MobConfigExamples, SmallestText) {
-    EXPECT_EQ(generate(dummySheet()), "Dummy:\r\n  Type: ARMOR_STAND\r\n  Display: '木桩'\r\n"
-                                      "  Health: 20\r\n  Damage: 0\r\n  Drops:\r\n  Options:\r\n\r\n\r\n");
+    EXPECT_EQ(generate(dummySheet()),
+              "Dummy:\r\n  Type: ARMOR_STAND\r\n  Display: '木桩'\r\n"
+              "  Health: 20\r\n  Damage: 0\r\n  Drops:\r\n  Options:\r\n\r\n\r\n");
 }
 
 TEST(MobConfigAiSection, FourCasesAndEitherOrder) {
@@ -142,8 +144,9 @@ TEST(MobConfigEquipment, SlotOrderAndPlacement) {
     sheet.helmet = "c";
     sheet.chestplate = "d";
     sheet.boots = "e";
-    EXPECT_EQ(mob::buildEquipmentSection(sheet), "  Equipment:\r\n  - d:3\r\n  - a:0\r\n  - c:4\r\n"
-                                                 "  - b:5\r\n  - e:1\r\n  - CHAINMAIL_LEGGINGS:2\r\n");
+    EXPECT_EQ(mob::buildEquipmentSection(sheet),
+              "  Equipment:\r\n  - d:3\r\n  - a:0\r\n  - c:4\r\n"
+              "  - b:5\r\n  - e:1\r\n  - CHAINMAIL_LEGGINGS:2\r\n");
     EXPECT_EQ(mob::buildEquipmentSection(dummySheet()), "");
 }
 

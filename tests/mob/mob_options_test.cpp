@@ -29,7 +29,8 @@ TEST(MobOptionLines, KeyByRowAndValueAsTyped) {
              Case{"狼", 17, "true", RowOutcome::add("NoAI: true")},
              Case{"狼", 19, "true", RowOutcome::add("NoGravity: true")},
              Case{"狼", 29, "true", RowOutcome::add("Silent: true")},
-             Case{"盔甲架", 33, "DIAMOND_CHESTPLATE", RowOutcome::add("ItemBody: DIAMOND_CHESTPLATE")},
+             Case{"盔甲架", 33, "DIAMOND_CHESTPLATE",
+                  RowOutcome::add("ItemBody: DIAMOND_CHESTPLATE")},
              Case{"盔甲架", 40, "x", RowOutcome::add("Pose: x")},
              Case{"兔子", 31, "true", RowOutcome::add("Baby: true")},
              Case{"马", 36, "MULE", RowOutcome::add("HorseType: MULE")},
@@ -49,12 +50,12 @@ TEST(MobOptionLines, KeyByRowAndValueAsTyped) {
              Case{"僵尸", -1, "0.3", RowOutcome::nothing()},
              Case{"僵尸", 31, "1", RowOutcome::nothing()},
              Case{"爬行者", 34, "1", RowOutcome::nothing()},
-             Case{"狼", 30, "1", RowOutcome::nothing()},
-             Case{"", 30, "1", RowOutcome::nothing()},
+             Case{"狼", 30, "1", RowOutcome::nothing()}, Case{"", 30, "1", RowOutcome::nothing()},
              Case{"TNT", 30, "1", RowOutcome::nothing()},
              Case{"僵尸 ", 30, "1", RowOutcome::nothing()}, // the caption is compared whole
          })
-        EXPECT_EQ(mob::addMobOption(c.entity, c.row, c.value), c.expected) << c.entity << " row " << c.row;
+        EXPECT_EQ(mob::addMobOption(c.entity, c.row, c.value), c.expected)
+            << c.entity << " row " << c.row;
 }
 
 TEST(MobOptionEntities, CountTextsAndRows) {
@@ -63,10 +64,10 @@ TEST(MobOptionEntities, CountTextsAndRows) {
         const char *countText;
         std::size_t rows;
     };
-    for (const Case &c : {Case{"盔甲架", "11个", 11}, Case{"爬行者", "4个", 4}, Case{"点燃的TNT", "3个", 3},
-                          Case{"马", "7个", 7}, Case{"兔子", "2个", 2}, Case{"僵尸", "1个", 1},
-                          Case{"小僵尸", "0个", 0}, Case{"狼", "0个", 0}, Case{"", "0个", 0},
-                          Case{"掉落的方块", "0个", 0}}) {
+    for (const Case &c : {Case{"盔甲架", "11个", 11}, Case{"爬行者", "4个", 4},
+                          Case{"点燃的TNT", "3个", 3}, Case{"马", "7个", 7}, Case{"兔子", "2个", 2},
+                          Case{"僵尸", "1个", 1}, Case{"小僵尸", "0个", 0}, Case{"狼", "0个", 0},
+                          Case{"", "0个", 0}, Case{"掉落的方块", "0个", 0}}) {
         const mob::EntityOptions entry = mob::entityOptionsFor(c.entity);
         EXPECT_EQ(entry.countText, c.countText) << c.entity;
         EXPECT_EQ(entry.rows.size(), c.rows) << c.entity;

@@ -23,7 +23,8 @@ struct Section {
 std::vector<std::string> allLines(std::string_view text) {
     std::vector<std::string> lines;
     std::size_t start = 0;
-    for (std::size_t end; (end = text.find("\r\n", start)) != std::string_view::npos; start = end + 2)
+    for (std::size_t end; (end = text.find("\r\n", start)) != std::string_view::npos;
+         start = end + 2)
         lines.emplace_back(text.substr(start, end - start));
     lines.emplace_back(text.substr(start));
     return lines;
@@ -42,7 +43,9 @@ std::vector<Section> sections() {
     return result;
 }
 
-bool isCommand(const std::string &bulletText) { return bulletText.starts_with("/mm "); }
+bool isCommand(const std::string &bulletText) {
+    return bulletText.starts_with("/mm ");
+}
 
 TEST(CommandReference, SectionsAreLaidOutWithTheirSpacing) {
     const std::vector<std::string> lines = allLines(commandReferenceText);
@@ -59,8 +62,8 @@ TEST(CommandReference, SectionsAreLaidOutWithTheirSpacing) {
         bulletCount += section.bullets.size();
         EXPECT_FALSE(section.bullets.empty()) << section.title;
     }
-    EXPECT_EQ(titles, (std::vector<std::string>{"基础命令", "物品命令", "生物命令", "刷怪蛋命令", "刷怪点命令",
-                                                "实用命令", "信号命令"}));
+    EXPECT_EQ(titles, (std::vector<std::string>{"基础命令", "物品命令", "生物命令", "刷怪蛋命令",
+                                                "刷怪点命令", "实用命令", "信号命令"}));
     EXPECT_EQ(bulletCount, 66u);
 
     // Rebuilt from its sections by the layout rule, the text must come out unchanged: one
@@ -130,9 +133,10 @@ TEST(CommandReference, EveryCommandStandsInItsSectionWithItsExplanation) {
         SCOPED_TRACE(command.part);
         const std::vector<std::string> &bullets = parsed.at(command.section - 1).bullets;
         const std::string part = command.part;
-        const auto found = std::find_if(bullets.begin(), bullets.end(), [&](const std::string &text) {
-            return command.linesBelow < 0 ? text.starts_with(part + " * ") : text == part;
-        });
+        const auto found =
+            std::find_if(bullets.begin(), bullets.end(), [&](const std::string &text) {
+                return command.linesBelow < 0 ? text.starts_with(part + " * ") : text == part;
+            });
         ASSERT_NE(found, bullets.end());
         if (command.linesBelow < 0) {
             EXPECT_GT(found->size(), part.size() + 3);

@@ -77,7 +77,8 @@ constexpr Variable variables[] = {
 TEST(VariableRows, PlaceholderTabDescriptionInListOrder) {
     ASSERT_EQ(reference::variableRows.size(), std::size(variables));
     for (std::size_t i = 0; i < std::size(variables); ++i) {
-        const std::string expected = std::string(variables[i].placeholder) + "\t" + variables[i].description;
+        const std::string expected =
+            std::string(variables[i].placeholder) + "\t" + variables[i].description;
         EXPECT_EQ(reference::variableRows[i], expected) << "row " << i;
     }
     // The rows easiest to "correct" by mistake.

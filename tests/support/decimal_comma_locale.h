@@ -16,7 +16,7 @@ namespace testsupport {
 // Switches the C and the C++ global locale to one that writes numbers with a decimal comma
 // for as long as it lives, and back afterwards.
 class DecimalCommaLocale {
-public:
+  public:
     DecimalCommaLocale() : previousC_(std::setlocale(LC_ALL, nullptr)) {
         for (const char *name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8"}) {
             try {
@@ -38,9 +38,11 @@ public:
 
     // tools/test.sh installs such a locale and sets this variable: there a missing locale is
     // an error, not a reason to skip.
-    static bool required() { return std::getenv("VELTRANE_REQUIRE_DECIMAL_COMMA_LOCALE") != nullptr; }
+    static bool required() {
+        return std::getenv("VELTRANE_REQUIRE_DECIMAL_COMMA_LOCALE") != nullptr;
+    }
 
-private:
+  private:
     void restore() {
         std::locale::global(previousCpp_);
         std::setlocale(LC_ALL, previousC_.c_str());

@@ -17,7 +17,9 @@ template <class T> T *named(const QWidget *window, const char *name) {
     return found;
 }
 
-QString qstr(const std::string &text) { return QString::fromStdString(text); }
+QString qstr(const std::string &text) {
+    return QString::fromStdString(text);
+}
 
 // The dialog the button opened: modal ones are the active modal widget, the others a
 // child window of the same name.

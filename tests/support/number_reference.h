@@ -19,7 +19,7 @@ namespace testsupport {
 // and the digits are converted by the C library's strtod in the "C" locale, whatever the
 // process locale is, so neither the folding nor the conversion shares code with the program.
 class NumberReference {
-public:
+  public:
     NumberReference() {
 #ifdef _WIN32
         c_ = _create_locale(LC_ALL, "C");
@@ -61,7 +61,7 @@ public:
 #endif
     }
 
-private:
+  private:
     // The text up to its first character that is neither ASCII nor a full-width form,
     // with full-width forms U+FF01..U+FF5E as their ASCII twins and U+3000 as a space.
     // Invalid UTF-8 ends the prefix too.
@@ -69,7 +69,9 @@ private:
         std::string out;
         std::size_t i = 0;
         while (i < text.size()) {
-            const auto byte = [&text](std::size_t at) { return static_cast<std::uint8_t>(text[at]); };
+            const auto byte = [&text](std::size_t at) {
+                return static_cast<std::uint8_t>(text[at]);
+            };
             std::uint32_t cp = byte(i);
             std::size_t length = 1;
             if (cp >= 0x80) {

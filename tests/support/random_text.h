@@ -18,16 +18,17 @@ using Alphabet = std::vector<std::string_view>;
 namespace alphabets {
 
 inline const Alphabet asciiLetters = {
-    "a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l", "m", "n", "o", "p", "q", "r", "s",
-    "t", "u", "v", "w", "x", "y", "z", "A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K", "L",
-    "M", "N", "O", "P", "Q", "R", "S", "T", "U", "V", "W", "X", "Y", "Z"};
+    "a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l", "m", "n", "o", "p", "q", "r",
+    "s", "t", "u", "v", "w", "x", "y", "z", "A", "B", "C", "D", "E", "F", "G", "H", "I", "J",
+    "K", "L", "M", "N", "O", "P", "Q", "R", "S", "T", "U", "V", "W", "X", "Y", "Z"};
 inline const Alphabet digits = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
-inline const Alphabet cjk = {"木", "桩", "骷", "髅", "之", "王", "击", "杀", "了", "的", "怪", "物",
-                             "剑", "龙", "火", "冰", "「", "」", "，", "。", "！", "：", "（", "）"};
+inline const Alphabet cjk = {"木", "桩", "骷", "髅", "之", "王", "击", "杀",
+                             "了", "的", "怪", "物", "剑", "龙", "火", "冰",
+                             "「", "」", "，", "。", "！", "：", "（", "）"};
 // Characters that mean something to YAML somewhere in a line.
-inline const Alphabet yamlSignificant = {"&", "'", "\"", ":", "#", "-", "[", "]", "{", "}", ",",
-                                         "?", "|", ">", "!", "%", "@", "`", "*", "~", "\\", ": ",
-                                         " #", "- ", "''", "<target.name>"};
+inline const Alphabet yamlSignificant = {
+    "&", "'", "\"", ":", "#", "-", "[", "]",  "{",  "}",  ",",  "?",  "|",
+    ">", "!", "%",  "@", "`", "*", "~", "\\", ": ", " #", "- ", "''", "<target.name>"};
 inline const Alphabet blanks = {" ", "  ", "\t", "　"};
 // Outside the basic plane, and outside GBK as well.
 inline const Alphabet astral = {"😀", "𠀀"};
@@ -56,7 +57,7 @@ inline const Alphabet upperWord = {"A", "B", "C", "D", "I", "N", "O", "R", "S", 
 // Random choices from a fixed seed. Only std::mt19937 is used, whose sequence the standard
 // fixes, so a seed gives the same texts with every compiler and library.
 class Random {
-public:
+  public:
     explicit Random(std::uint32_t seed) : engine_(seed) {}
 
     // A number from low to high, both included.
@@ -78,7 +79,7 @@ public:
         return out;
     }
 
-private:
+  private:
     std::mt19937 engine_;
 };
 

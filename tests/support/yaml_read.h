@@ -9,6 +9,8 @@
 namespace testsupport {
 
 // The generated texts use CR LF; a YAML reader takes them as they are.
-inline YAML::Node readYaml(const std::string &text) { return YAML::Load(text); }
+inline YAML::Node readYaml(const std::string &text) {
+    return YAML::Load(text);
+}
 
 } // namespace testsupport

@@ -15,7 +15,7 @@ namespace {
 using testsupport::GuiTest;
 
 class AiDialogTest : public GuiTest {
-protected:
+  protected:
     QWidget *openDialog() {
         click("超级按钮7");
         QWidget *dialog = QApplication::activeModalWidget();
@@ -26,13 +26,16 @@ protected:
     // One press of the upper (goal) or lower (target) 添加 with that row and priority.
     void add(QWidget *dialog, bool goal, int row, const QString &priority) {
         if (row >= 0)
-            testsupport::chooseRow(testsupport::control<QComboBox>(dialog, goal ? "组合框1" : "组合框2"), row);
+            testsupport::chooseRow(
+                testsupport::control<QComboBox>(dialog, goal ? "组合框1" : "组合框2"), row);
         auto *edit = testsupport::control<QLineEdit>(dialog, goal ? "编辑框1" : "编辑框2");
         edit->clear();
         testsupport::typeInto(edit, priority);
         clickIn(dialog, goal ? "超级按钮4" : "超级按钮1");
     }
-    std::vector<core::ListEntry> aiRows() const { return ui::listRows(find<QListWidget>("列表框5")); }
+    std::vector<core::ListEntry> aiRows() const {
+        return ui::listRows(find<QListWidget>("列表框5"));
+    }
 };
 
 TEST_F(AiDialogTest, WorkedExampleGivesGoalAndTargetSections) {
@@ -54,7 +57,8 @@ TEST_F(AiDialogTest, WorkedExampleGivesGoalAndTargetSections) {
     add(dialog, true, 0, "0");
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(QApplication::activeModalWidget(), dialog); // open after every addition
-    EXPECT_EQ(aiRows(), (std::vector<core::ListEntry>{{"  - 2 meleeattack", 0}, {"  - 1 players", 1}, {"  - 0 clear", 0}}));
+    EXPECT_EQ(aiRows(), (std::vector<core::ListEntry>{
+                            {"  - 2 meleeattack", 0}, {"  - 1 players", 1}, {"  - 0 clear", 0}}));
 
     mob::MobSheet sheet = window.readMobSheet();
     sheet.identifier = sheet.displayName = sheet.health = sheet.damage = "x";
@@ -68,7 +72,7 @@ TEST_F(AiDialogTest, PriorityIsCheckedFirstAndCopiedAsTyped) {
     openMainWindow();
     QWidget *dialog = openDialog();
     ASSERT_NE(dialog, nullptr);
-    add(dialog, true, -1, "");  // no row either: still the priority warning
+    add(dialog, true, -1, ""); // no row either: still the priority warning
     add(dialog, false, -1, "");
     ASSERT_EQ(messages.size(), 2u);
     for (const auto &message : messages) {

@@ -17,7 +17,7 @@ constexpr const char *fieldNames[] = {"掉落数据编辑框1", "掉落数据编
 constexpr const char *labelNames[] = {"掉落数据标签1", "掉落数据标签2", "掉落数据标签3"};
 
 class DropEditorTest : public GuiTest {
-protected:
+  protected:
     void chooseType(int row) { testsupport::chooseRow(find<QComboBox>("掉落类型框"), row); }
     void fill(const QStringList &texts) {
         for (int i = 0; i < texts.size(); ++i)
@@ -56,15 +56,17 @@ TEST_F(DropEditorTest, EachSelectionSetsItsLayoutAndEmptiesTheFields) {
     const QStringList twoFields{"掉落数量:", "掉落几率:", ""};
     const QStringList threeFields{"物品名称:", "掉落数量:", "掉落几率"};
     // Both switches within a layout and the same type chosen again empty the fields too.
-    for (const Step &step : {Step{2, threeFields, true}, Step{0, twoFields, false}, Step{1, twoFields, false},
-                             Step{1, twoFields, false}, Step{3, threeFields, true}, Step{2, threeFields, true}}) {
+    for (const Step &step :
+         {Step{2, threeFields, true}, Step{0, twoFields, false}, Step{1, twoFields, false},
+          Step{1, twoFields, false}, Step{3, threeFields, true}, Step{2, threeFields, true}}) {
         for (const char *name : fieldNames)
             find<QLineEdit>(name)->setText("old");
         chooseType(step.type);
         EXPECT_EQ(captions(), step.captions) << step.type;
         EXPECT_EQ(thirdFieldShown(), step.third) << step.type;
         EXPECT_EQ(fieldTexts(), (QStringList{"", "", ""})) << step.type;
-        EXPECT_TRUE(find<QLabel>("掉落数据标签1")->isVisible() && find<QLineEdit>("掉落数据编辑框2")->isVisible());
+        EXPECT_TRUE(find<QLabel>("掉落数据标签1")->isVisible() &&
+                    find<QLineEdit>("掉落数据编辑框2")->isVisible());
         testsupport::expectControlsFit(&window);
     }
 }
@@ -93,7 +95,7 @@ TEST_F(DropEditorTest, WorkedExampleListsTheDropsInTheOrderAdded) {
     EXPECT_EQ(messages.size(), 1u);
 
     EXPECT_EQ(rowTexts("列表框1"), (QStringList{"  - RubySword 1 0.05", "  - money 50 0.25",
-                                               "  - diamond 2 0.5", "  - exp 10 1"}));
+                                                "  - diamond 2 0.5", "  - exp 10 1"}));
     for (int row = 0; row < 4; ++row)
         EXPECT_EQ(ui::listRowTag(find<QListWidget>("列表框1"), row), 0);
 

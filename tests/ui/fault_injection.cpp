@@ -29,7 +29,8 @@ FolderTree snapshotTree(const QString &root) {
         entry.folder = it.fileInfo().isDir();
         if (!entry.folder) {
             QFile file(path);
-            entry.bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+            entry.bytes =
+                file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
         }
         tree[base.relativeFilePath(path)] = entry;
     }
@@ -67,7 +68,8 @@ AsOrdinaryUser::AsOrdinaryUser(const QString &root) : root_(root) {
     QFile::setPermissions(root_, rootPermissions_ | QFileDevice::ExeOther | QFileDevice::ReadOther);
     getresgid(&realGroup_, &effectiveGroup_, &savedGroup_);
     groups_.resize(static_cast<std::size_t>(std::max(getgroups(0, nullptr), 0)));
-    groups_.resize(static_cast<std::size_t>(std::max(getgroups(int(groups_.size()), groups_.data()), 0)));
+    groups_.resize(
+        static_cast<std::size_t>(std::max(getgroups(int(groups_.size()), groups_.data()), 0)));
     // Groups first, while still allowed to change them; the saved user stays root, so
     // restore() may switch back. Real and effective users both change, since
     // QFileInfo::isWritable asks with the real one.
@@ -79,7 +81,9 @@ AsOrdinaryUser::AsOrdinaryUser(const QString &root) : root_(root) {
         restore();
 }
 
-AsOrdinaryUser::~AsOrdinaryUser() { restore(); }
+AsOrdinaryUser::~AsOrdinaryUser() {
+    restore();
+}
 
 void AsOrdinaryUser::restore() {
     if (!changed_)
@@ -132,8 +136,8 @@ bool folderAcceptsNewFiles(const QString &folder) {
 }
 
 ReadOnly::ReadOnly(const QString &path) : path_(path), previous_(QFile::permissions(path)) {
-    QFileDevice::Permissions permissions =
-        QFileDevice::ReadOwner | QFileDevice::ReadUser | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    QFileDevice::Permissions permissions = QFileDevice::ReadOwner | QFileDevice::ReadUser |
+                                           QFileDevice::ReadGroup | QFileDevice::ReadOther;
     if (QFileInfo(path).isDir())
         permissions |= QFileDevice::ExeOwner | QFileDevice::ExeUser | QFileDevice::ExeGroup |
                        QFileDevice::ExeOther;

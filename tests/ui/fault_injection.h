@@ -35,14 +35,14 @@ QString describeDifference(const FolderTree &before, const FolderTree &after);
 // done (not a Linux host, or the switch is refused); a process that is no administrator
 // is ordinary already and needs no switch.
 class AsOrdinaryUser {
-public:
+  public:
     explicit AsOrdinaryUser(const QString &root);
     ~AsOrdinaryUser();
     AsOrdinaryUser(const AsOrdinaryUser &) = delete;
     AsOrdinaryUser &operator=(const AsOrdinaryUser &) = delete;
     bool active() const { return active_; }
 
-private:
+  private:
     void restore();
 
     QString root_;
@@ -61,14 +61,14 @@ private:
 // Until it is destroyed, no file of the process may grow beyond the given size: a write past
 // it fails as on a full disk. Inactive where the host has no such limit.
 class FileSizeLimit {
-public:
+  public:
     explicit FileSizeLimit(std::uint64_t bytes);
     ~FileSizeLimit();
     FileSizeLimit(const FileSizeLimit &) = delete;
     FileSizeLimit &operator=(const FileSizeLimit &) = delete;
     bool active() const { return active_; }
 
-private:
+  private:
     std::uint64_t previous_ = 0;
     void (*previousHandler_)(int) = nullptr;
     bool active_ = false;
@@ -80,14 +80,14 @@ bool folderAcceptsNewFiles(const QString &folder);
 // Until it is destroyed, a file or folder is readable (and a folder enterable) but not
 // writable, for everyone; then it gets its permissions back, so it can be cleaned away.
 class ReadOnly {
-public:
+  public:
     explicit ReadOnly(const QString &path);
     ~ReadOnly();
     ReadOnly(const ReadOnly &) = delete;
     ReadOnly &operator=(const ReadOnly &) = delete;
     bool done() const { return done_; }
 
-private:
+  private:
     QString path_;
     QFileDevice::Permissions previous_;
     bool done_ = false;

@@ -16,9 +16,9 @@
 #include <QTest>
 
 #include "storage/encodings.h"
+#include "ui/toolkit/widgets.h"
 #include "ui/windows/item_layouts.h"
 #include "ui/windows/preview_window.h"
-#include "ui/toolkit/widgets.h"
 #include "ui_fixture.h"
 
 namespace {
@@ -29,16 +29,18 @@ using Rows = std::vector<ListEntry>;
 
 // FireSword.yml as GBK bytes: 烈焰之剑 C1 D2 D1 E6 D6 AE BD A3, 第一行 B5 DA D2 BB D0 D0,
 // 第二行 B5 DA B6 FE D0 D0.
-const QByteArray fireSwordHead = QByteArray("FireSword:\r\n  Id: DIAMOND_SWORD\r\n  Data: 0\r\n  Display: '&c") +
-                                 QByteArray::fromHex("c1d2d1e6d6aebda3") + "'\r\n  Lore:\r\n  - " +
-                                 QByteArray::fromHex("b5dad2bbd0d0") + "\r\n  - " +
-                                 QByteArray::fromHex("b5dab6fed0d0") + "\r\n\r\n";
-const QByteArray fireSwordAttributes = "  Attributes:\r\n    All:\r\n      MovementSpeed: 0.1\r\n"
-                                       "    MainHand:\r\n      AttackSpeed: 1.6\r\n      Damage: 10\r\n\r\n";
+const QByteArray fireSwordHead =
+    QByteArray("FireSword:\r\n  Id: DIAMOND_SWORD\r\n  Data: 0\r\n  Display: '&c") +
+    QByteArray::fromHex("c1d2d1e6d6aebda3") + "'\r\n  Lore:\r\n  - " +
+    QByteArray::fromHex("b5dad2bbd0d0") + "\r\n  - " + QByteArray::fromHex("b5dab6fed0d0") +
+    "\r\n\r\n";
+const QByteArray fireSwordAttributes =
+    "  Attributes:\r\n    All:\r\n      MovementSpeed: 0.1\r\n"
+    "    MainHand:\r\n      AttackSpeed: 1.6\r\n      Damage: 10\r\n\r\n";
 const QByteArray emptySheetText = ":\r\n  Id: \r\n  Data: \r\n  Display: \r\n\r\n\r\n";
 
 class ItemWindowTest : public GuiTest {
-protected:
+  protected:
     // Opens the item window from the main window, as the user does.
     QWidget *openItemWindow() {
         if (!mainWindow)
@@ -48,7 +50,8 @@ protected:
     }
     QWidget *shownItemWindow() const { return shownChild(mainWindow, "ItemWindow"); }
     static QWidget *shownChild(const QWidget *owner, const char *name) {
-        for (QWidget *window : owner->findChildren<QWidget *>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly))
+        for (QWidget *window :
+             owner->findChildren<QWidget *>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly))
             if (window->isVisible())
                 return window;
         return nullptr;
@@ -144,7 +147,8 @@ TEST_F(ItemWindowTest, OneInstanceBesideTheMainWindowAndFreshAfterClosing) {
     click("超级按钮17"); // brings the open window to the front
     EXPECT_EQ(shownItemWindow(), item);
     EXPECT_EQ(mainWindow->findChildren<QWidget *>("ItemWindow").size(), 1);
-    EXPECT_EQ(ui::readText(testsupport::control<QLineEdit>(item, "物品编号框")), QStringLiteral("kept"));
+    EXPECT_EQ(ui::readText(testsupport::control<QLineEdit>(item, "物品编号框")),
+              QStringLiteral("kept"));
 
     closeNow(item);
     EXPECT_EQ(shownItemWindow(), nullptr);
@@ -159,19 +163,23 @@ TEST_F(ItemWindowTest, OneInstanceBesideTheMainWindowAndFreshAfterClosing) {
 
 TEST_F(ItemWindowTest, EveryWindowHasItsControlsInPlaceAndCaptionsFit) {
     QWidget *item = openItemWindow();
-    const auto check = [](QWidget *window, const ui::WindowSpec &windowLayout, const auto &controls) {
+    const auto check = [](QWidget *window, const ui::WindowSpec &windowLayout,
+                          const auto &controls) {
         const char *title = windowLayout.title;
         EXPECT_EQ(window->windowTitle(), QString::fromUtf8(title));
         EXPECT_EQ(window->size(), windowLayout.outerSize - QSize(4, 28)) << title;
-        EXPECT_EQ(window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint), windowLayout.minimisable)
+        EXPECT_EQ(window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint),
+                  windowLayout.minimisable)
             << title;
         EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint)) << title;
         for (const auto &layout : controls) {
             auto *widget = testsupport::control<QWidget>(window, layout.name);
-            EXPECT_EQ(widget->geometry(), QRect(layout.x, layout.y, layout.width, layout.height)) << layout.name;
+            EXPECT_EQ(widget->geometry(), QRect(layout.x, layout.y, layout.width, layout.height))
+                << layout.name;
             EXPECT_TRUE(widget->parentWidget()->rect().contains(widget->geometry())) << layout.name;
             EXPECT_TRUE(widget->isVisible()) << layout.name;
-            EXPECT_EQ(widget->isEnabled(), !layout.inert && widget->parentWidget()->isEnabled()) << layout.name;
+            EXPECT_EQ(widget->isEnabled(), !layout.inert && widget->parentWidget()->isEnabled())
+                << layout.name;
             const QFontMetrics metrics = widget->fontMetrics();
             if (auto *label = qobject_cast<QLabel *>(widget)) {
                 EXPECT_LE(metrics.horizontalAdvance(label->text()), layout.width) << layout.name;
@@ -180,12 +188,14 @@ TEST_F(ItemWindowTest, EveryWindowHasItsControlsInPlaceAndCaptionsFit) {
                 EXPECT_LE(metrics.horizontalAdvance(button->text()), layout.width) << layout.name;
             }
             if (auto *group = qobject_cast<QGroupBox *>(widget)) {
-                EXPECT_LE(metrics.horizontalAdvance(group->title()) + 16, layout.width) << layout.name;
+                EXPECT_LE(metrics.horizontalAdvance(group->title()) + 16, layout.width)
+                    << layout.name;
             }
             if (auto *combo = qobject_cast<QComboBox *>(widget)) {
                 EXPECT_EQ(ui::selectedIndex(combo), -1) << layout.name;
                 for (int row = 0; row < ui::comboRowCount(combo); ++row)
-                    EXPECT_LE(metrics.horizontalAdvance(ui::comboRowText(combo, row)) + 24, layout.width)
+                    EXPECT_LE(metrics.horizontalAdvance(ui::comboRowText(combo, row)) + 24,
+                              layout.width)
                         << layout.name << " row " << row;
             }
         }
@@ -214,22 +224,25 @@ TEST_F(ItemWindowTest, EveryWindowHasItsControlsInPlaceAndCaptionsFit) {
 TEST_F(ItemWindowTest, SheetFilledThroughTheDialogsIsWrittenExactly) {
     QWidget *item = openItemWindow();
     fillFireSword(item);
-    EXPECT_EQ(rows(item, "列表框1"), (Rows{{"    Damage: 10", 1}, {"    AttackSpeed: 1.6", 1},
-                                           {"    MovementSpeed: 0.1", 0}}));
+    EXPECT_EQ(
+        rows(item, "列表框1"),
+        (Rows{{"    Damage: 10", 1}, {"    AttackSpeed: 1.6", 1}, {"    MovementSpeed: 0.1", 0}}));
     EXPECT_EQ(rows(item, "列表框2"), (Rows{{"FIRE_ASPECT", 2}, {"DAMAGE_ALL", 5}}));
 
     clickIn(item, "超级按钮13");
     const QByteArray expected = fireSwordHead + fireSwordAttributes +
                                 "  Enchantments:\r\n  - DAMAGE_ALL:5\r\n  - FIRE_ASPECT:2\r\n";
     EXPECT_EQ(readFile("MythicMobs/Items/FireSword.yml"), expected);
-    EXPECT_EQ(storage::encodeGbk(QString::fromStdString(mainWindow->sharedTexts().itemConfigText)), expected);
+    EXPECT_EQ(storage::encodeGbk(QString::fromStdString(mainWindow->sharedTexts().itemConfigText)),
+              expected);
     expectOnlyConfirmation();
 
     clickIn(item, "超级按钮13"); // the same identifier replaces the file
     typeIn(item, "物品编号框", "IceSword");
     clickIn(item, "超级按钮13"); // another identifier adds a file and leaves the first
     EXPECT_EQ(readFile("MythicMobs/Items/FireSword.yml"), expected);
-    EXPECT_TRUE(readFile("MythicMobs/Items/IceSword.yml").startsWith("IceSword:\r\n  Id: DIAMOND_SWORD\r\n"));
+    EXPECT_TRUE(readFile("MythicMobs/Items/IceSword.yml")
+                    .startsWith("IceSword:\r\n  Id: DIAMOND_SWORD\r\n"));
     EXPECT_EQ(filesInItems(), (QStringList{"FireSword.yml", "IceSword.yml"}));
 }
 
@@ -248,11 +261,13 @@ TEST_F(ItemWindowTest, OpenEnchantmentDialogKeepsAddingBetweenSaves) {
     clickIn(item, "超级按钮1");
     addEnchantment(enchantments, 20, "4");
     addEnchantment(enchantments, 6, "3");
-    EXPECT_EQ(rows(item, "列表框2"), (Rows{{"DAMAGE_ALL", 5}, {"PROTECTION_PROJECTILE", 4}, {"DIG_SPEED", 3}}));
+    EXPECT_EQ(rows(item, "列表框2"),
+              (Rows{{"DAMAGE_ALL", 5}, {"PROTECTION_PROJECTILE", 4}, {"DIG_SPEED", 3}}));
     clickIn(item, "超级按钮13");
     EXPECT_EQ(readFile("MythicMobs/Items/FireSword.yml"),
               fireSwordHead + fireSwordAttributes +
-                  "  Enchantments:\r\n  - DIG_SPEED:3\r\n  - PROTECTION_PROJECTILE:4\r\n  - DAMAGE_ALL:5\r\n");
+                  "  Enchantments:\r\n  - DIG_SPEED:3\r\n  - PROTECTION_PROJECTILE:4\r\n  - "
+                  "DAMAGE_ALL:5\r\n");
     expectOnlyConfirmation();
 
     item->close(); // the dialog goes with its window
@@ -286,10 +301,13 @@ TEST_F(ItemWindowTest, AttributeDialogIsModalAndRefusesSilently) {
     addAttribute(dialog, 3, 5, "");
     clickIn(dialog, "物品数据添加按钮"); // unchanged controls add the same row again
     addAttribute(dialog, 6, 1, QStringLiteral("  x护甲"));
-    EXPECT_EQ(rows(item, "列表框1"), (Rows{{"    Health: ", 3}, {"    Health: ", 3}, {"    Armor:   x护甲", 6}}));
-    static const QRegularExpression stamp(QStringLiteral("^([1-5]?[0-9])分([1-5]?[0-9])秒:添加属性成功!$"));
+    EXPECT_EQ(rows(item, "列表框1"),
+              (Rows{{"    Health: ", 3}, {"    Health: ", 3}, {"    Armor:   x护甲", 6}}));
+    static const QRegularExpression stamp(
+        QStringLiteral("^([1-5]?[0-9])分([1-5]?[0-9])秒:添加属性成功!$"));
     EXPECT_TRUE(stamp.match(ui::readText(status)).hasMatch()) << ui::readText(status).toStdString();
-    EXPECT_EQ(ui::readText(testsupport::control<QLineEdit>(dialog, "编辑框1")), QStringLiteral("  x护甲"));
+    EXPECT_EQ(ui::readText(testsupport::control<QLineEdit>(dialog, "编辑框1")),
+              QStringLiteral("  x护甲"));
     EXPECT_TRUE(messages.empty());
 
     closeNow(dialog);
@@ -318,7 +336,12 @@ TEST_F(ItemWindowTest, EnchantmentDialogShowsTheHighestLevelAndTakesAnyLevel) {
     EXPECT_EQ(ui::readText(highest), QStringLiteral("1"));
 
     const std::vector<std::pair<QString, int>> levels = {
-        {"7", 7}, {"2.9", 2}, {"-1.5", -1}, {"abc", 0}, {"", 0}, {QStringLiteral("３"), 3},
+        {"7", 7},
+        {"2.9", 2},
+        {"-1.5", -1},
+        {"abc", 0},
+        {"", 0},
+        {QStringLiteral("３"), 3},
         {"99999999999", std::numeric_limits<int>::max()},
     };
     for (const auto &[level, tag] : levels)
@@ -336,7 +359,8 @@ TEST_F(ItemWindowTest, DeleteRemovesOnlyTheSelectedRowAndClearEmptiesTheList) {
     struct Group {
         const char *list, *deleteButton, *clearButton;
     };
-    for (const Group &group : {Group{"列表框1", "超级按钮2", "超级按钮3"}, Group{"列表框2", "超级按钮1", "超级按钮4"}}) {
+    for (const Group &group :
+         {Group{"列表框1", "超级按钮2", "超级按钮3"}, Group{"列表框2", "超级按钮1", "超级按钮4"}}) {
         auto *list = testsupport::control<QListWidget>(item, group.list);
         for (int tag : {1, 2, 3})
             ui::listAddRow(list, QString::number(tag), tag);
@@ -349,7 +373,8 @@ TEST_F(ItemWindowTest, DeleteRemovesOnlyTheSelectedRowAndClearEmptiesTheList) {
         EXPECT_TRUE(rows(item, group.list).empty()) << group.list;
         clickIn(item, group.clearButton);
     }
-    EXPECT_FALSE(testsupport::control<QPushButton>(item, "超级按钮5")->isEnabled()); // 读取配置 does nothing
+    EXPECT_FALSE(
+        testsupport::control<QPushButton>(item, "超级按钮5")->isEnabled()); // 读取配置 does nothing
 }
 
 TEST_F(ItemWindowTest, ClearContentEmptiesTheSheetAndKeepsTheLastText) {
@@ -369,7 +394,8 @@ TEST_F(ItemWindowTest, ClearContentEmptiesTheSheetAndKeepsTheLastText) {
     clickIn(item, "超级按钮6");
     QWidget *preview = QApplication::activeModalWidget();
     ASSERT_NE(preview, nullptr);
-    EXPECT_EQ(ui::readText(testsupport::control<QPlainTextEdit>(preview, "编辑框1")).toUtf8(), emptySheetText);
+    EXPECT_EQ(ui::readText(testsupport::control<QPlainTextEdit>(preview, "编辑框1")).toUtf8(),
+              emptySheetText);
 }
 
 TEST_F(ItemWindowTest, PreviewRegeneratesAndWritesNothing) {
@@ -382,7 +408,8 @@ TEST_F(ItemWindowTest, PreviewRegeneratesAndWritesNothing) {
     EXPECT_EQ(preview->windowTitle(), QStringLiteral("Veltrane-预览配置 物品"));
     EXPECT_EQ(preview->parentWidget(), item);
     auto *box = testsupport::control<QPlainTextEdit>(preview, "编辑框1");
-    EXPECT_EQ(ui::readText(box), QStringLiteral("Gem:\r\n  Id: \r\n  Data: \r\n  Display: Gem\r\n\r\n\r\n"));
+    EXPECT_EQ(ui::readText(box),
+              QStringLiteral("Gem:\r\n  Id: \r\n  Data: \r\n  Display: Gem\r\n\r\n\r\n"));
     QTest::keyClicks(box, "typed");
     closeNow(preview);
 
@@ -391,7 +418,8 @@ TEST_F(ItemWindowTest, PreviewRegeneratesAndWritesNothing) {
     preview = QApplication::activeModalWidget();
     ASSERT_NE(preview, nullptr);
     const QString shown = ui::readText(testsupport::control<QPlainTextEdit>(preview, "编辑框1"));
-    EXPECT_EQ(shown, QStringLiteral("Gem:\r\n  Id: \r\n  Data: \r\n  Display: '&a宝石'\r\n\r\n\r\n"));
+    EXPECT_EQ(shown,
+              QStringLiteral("Gem:\r\n  Id: \r\n  Data: \r\n  Display: '&a宝石'\r\n\r\n\r\n"));
     EXPECT_EQ(mainWindow->sharedTexts().itemConfigText, shown.toStdString());
     closeNow(preview);
     EXPECT_TRUE(filesInItems().isEmpty());
@@ -399,8 +427,8 @@ TEST_F(ItemWindowTest, PreviewRegeneratesAndWritesNothing) {
 
     clickIn(item, "超级按钮13");
     EXPECT_EQ(readFile("MythicMobs/Items/Gem.yml"),
-              QByteArray("Gem:\r\n  Id: \r\n  Data: \r\n  Display: '&a") + QByteArray::fromHex("b1a6caaf") +
-                  "'\r\n\r\n\r\n");
+              QByteArray("Gem:\r\n  Id: \r\n  Data: \r\n  Display: '&a") +
+                  QByteArray::fromHex("b1a6caaf") + "'\r\n\r\n\r\n");
 }
 
 TEST_F(ItemWindowTest, EmptySheetIsSavedAsDotYmlAndTheTextOutlivesTheWindow) {
@@ -412,7 +440,8 @@ TEST_F(ItemWindowTest, EmptySheetIsSavedAsDotYmlAndTheTextOutlivesTheWindow) {
     typeIn(item, "物品编号框", "Kept");
     clickIn(item, "超级按钮13");
     closeNow(item);
-    EXPECT_EQ(mainWindow->sharedTexts().itemConfigText, "Kept:\r\n  Id: \r\n  Data: \r\n  Display: \r\n\r\n\r\n");
+    EXPECT_EQ(mainWindow->sharedTexts().itemConfigText,
+              "Kept:\r\n  Id: \r\n  Data: \r\n  Display: \r\n\r\n\r\n");
 }
 
 TEST_F(ItemWindowTest, CharactersOutsideGbkAreRefusedNamingTheField) {
@@ -422,7 +451,8 @@ TEST_F(ItemWindowTest, CharactersOutsideGbkAreRefusedNamingTheField) {
     const QByteArray saved = readFile("MythicMobs/Items/Gem.yml");
     messages.clear();
 
-    ui::writeText(testsupport::control<QPlainTextEdit>(item, "物品描述框"), QStringLiteral("第一行\r\n\r\n好♫"));
+    ui::writeText(testsupport::control<QPlainTextEdit>(item, "物品描述框"),
+                  QStringLiteral("第一行\r\n\r\n好♫"));
     clickIn(item, "超级按钮13");
     expectOneWarningContaining(QStringLiteral("物品描述第3行中的字符“♫”"));
 

@@ -17,7 +17,7 @@ namespace {
 using testsupport::GuiTest;
 
 class KeyboardTest : public GuiTest {
-protected:
+  protected:
     QWidget *focused() const { return QApplication::focusWidget(); }
 
     // Presses Tab until the named control has the focus; a bounded walk, so a broken chain fails.
@@ -50,9 +50,11 @@ TEST_F(KeyboardTest, SmallestMobSavedWithTabTypingAndEnter) {
     tabTo("超级按钮13");
     QTest::keyClick(focused(), Qt::Key_Return);
 
-    EXPECT_EQ(readFile("MythicMobs/mobs/Dummy.yml"),
-              QByteArray("Dummy:\r\n  Type: ARMOR_STAND\r\n  Display: '\xc4\xbe\xd7\xae'\r\n  Health: 20\r\n"
-                         "  Damage: 0\r\n  Drops:\r\n  Options:\r\n\r\n\r\n"));
+    EXPECT_EQ(
+        readFile("MythicMobs/mobs/Dummy.yml"),
+        QByteArray(
+            "Dummy:\r\n  Type: ARMOR_STAND\r\n  Display: '\xc4\xbe\xd7\xae'\r\n  Health: 20\r\n"
+            "  Damage: 0\r\n  Drops:\r\n  Options:\r\n\r\n\r\n"));
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_FALSE(messages[0].warning);
 }

@@ -10,17 +10,18 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "ui/windows/main_window_layout.h"
 #include "ui/toolkit/widgets.h"
+#include "ui/windows/main_window_layout.h"
 #include "ui_fixture.h"
 
 namespace {
 
 using testsupport::GuiTest;
 
-constexpr const char *sheetEdits[] = {"怪物编号框", "怪物名称框", "怪物伤害框", "编辑框1",
-                                      "掉落数据编辑框1", "掉落数据编辑框2", "掉落数据编辑框3",
-                                      "编辑框10", "编辑框11", "编辑框12", "编辑框13", "编辑框14", "编辑框15"};
+constexpr const char *sheetEdits[] = {
+    "怪物编号框",      "怪物名称框",      "怪物伤害框", "编辑框1",  "掉落数据编辑框1",
+    "掉落数据编辑框2", "掉落数据编辑框3", "编辑框10",   "编辑框11", "编辑框12",
+    "编辑框13",        "编辑框14",        "编辑框15"};
 
 class MainWindowTest : public GuiTest {};
 
@@ -40,8 +41,10 @@ TEST_F(MainWindowTest, StartsWithFoldersAndAnEmptySheet) {
     for (const char *edit : sheetEdits)
         EXPECT_TRUE(find<QLineEdit>(edit)->text().isEmpty()) << edit;
     EXPECT_TRUE(find<QLineEdit>("怪物血量框")->text().isEmpty());
-    EXPECT_EQ(find<QLineEdit>("怪物编号框")->toolTip(), QStringLiteral("怪物代号，用于召唤怪物，数值随意。"));
-    EXPECT_EQ(find<QComboBox>("掉落类型框")->toolTip(), QStringLiteral("掉落类型，用于自定义掉落。"));
+    EXPECT_EQ(find<QLineEdit>("怪物编号框")->toolTip(),
+              QStringLiteral("怪物代号，用于召唤怪物，数值随意。"));
+    EXPECT_EQ(find<QComboBox>("掉落类型框")->toolTip(),
+              QStringLiteral("掉落类型，用于自定义掉落。"));
 }
 
 TEST_F(MainWindowTest, SecondStartChangesNothingOnDisk) {
@@ -58,17 +61,20 @@ TEST_F(MainWindowTest, EveryControlSitsInsideItsParent) {
     ui::MainWindow &window = openMainWindow();
     for (const auto &layout : ui::mainWindowControls) {
         auto *widget = find<QWidget>(layout.name);
-        EXPECT_EQ(widget->geometry(), QRect(layout.x, layout.y, layout.width, layout.height)) << layout.name;
+        EXPECT_EQ(widget->geometry(), QRect(layout.x, layout.y, layout.width, layout.height))
+            << layout.name;
         const QWidget *parent = widget->parentWidget();
         EXPECT_TRUE(parent->rect().contains(widget->geometry())) << layout.name;
         EXPECT_TRUE(widget->isVisible()) << layout.name;
         EXPECT_EQ(widget->isEnabled(), !layout.inert && parent->isEnabled()) << layout.name;
         // Captions must fit their controls in the application font.
         if (auto *label = qobject_cast<QLabel *>(widget)) {
-            EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), layout.width) << layout.name;
+            EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), layout.width)
+                << layout.name;
         }
         if (auto *button = qobject_cast<QPushButton *>(widget)) {
-            EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()), layout.width) << layout.name;
+            EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()), layout.width)
+                << layout.name;
         }
     }
     EXPECT_TRUE(window.rect().contains(find<QWidget>("分组框2")->geometry()));
@@ -102,8 +108,9 @@ TEST_F(MainWindowTest, ListButtonsDeleteTheSelectedRowOrClearAll) {
     struct Group {
         const char *list, *deleteButton, *clearButton;
     };
-    for (const Group &group : {Group{"列表框1", "超级按钮2", "超级按钮3"}, Group{"列表框2", "超级按钮5", "超级按钮6"},
-                               Group{"列表框5", "超级按钮8", "超级按钮9"}}) {
+    for (const Group &group :
+         {Group{"列表框1", "超级按钮2", "超级按钮3"}, Group{"列表框2", "超级按钮5", "超级按钮6"},
+          Group{"列表框5", "超级按钮8", "超级按钮9"}}) {
         auto *list = find<QListWidget>(group.list);
         for (const char *row : {"x", "y", "z"})
             ui::listAddRow(list, row, 1);
@@ -141,7 +148,8 @@ TEST_F(MainWindowTest, ClearContentKeepsHealthAndEntityType) {
 
 TEST_F(MainWindowTest, InertControlsDoNothing) {
     openMainWindow();
-    for (const char *name : {"超级按钮16", "超级按钮22", "超级按钮14", "超级按钮24", "超级按钮23", "超级按钮21"})
+    for (const char *name :
+         {"超级按钮16", "超级按钮22", "超级按钮14", "超级按钮24", "超级按钮23", "超级按钮21"})
         EXPECT_FALSE(find<QPushButton>(name)->isEnabled()) << name;
     EXPECT_FALSE(find<QGroupBox>("分组框7")->isEnabled());
 }

@@ -18,7 +18,7 @@ using testsupport::GuiTest;
 constexpr int zombie = 50, armorStand = 0, creeper = 11, primedTnt = 30, wolf = 49, rabbit = 32;
 
 class MobOptionDialogTest : public GuiTest {
-protected:
+  protected:
     // Selects the entity on the main window and opens the dialog with 属性数据 添加.
     QWidget *openFor(int entityRow) {
         if (entityRow >= 0)
@@ -32,7 +32,9 @@ protected:
     static QString shown(const QWidget *dialog, const char *label) {
         return testsupport::control<QLabel>(dialog, label)->text();
     }
-    static QComboBox *options(const QWidget *dialog) { return testsupport::control<QComboBox>(dialog, "组合框1"); }
+    static QComboBox *options(const QWidget *dialog) {
+        return testsupport::control<QComboBox>(dialog, "组合框1");
+    }
     void confirm(QWidget *dialog, int row, const QString &value) {
         if (row >= 0)
             testsupport::chooseRow(options(dialog), row);
@@ -73,13 +75,15 @@ TEST_F(MobOptionDialogTest, WorkedExampleWithZombie) {
     EXPECT_EQ(messages.size(), 1u);
     EXPECT_EQ(QApplication::activeModalWidget(), dialog); // open after every addition
 
-    EXPECT_EQ(rowTexts("列表框2"), (QStringList{"MovementSpeed: 0.3", "ReinforcementsChance: 0.5", "ShowHealth: true"}));
+    EXPECT_EQ(rowTexts("列表框2"),
+              (QStringList{"MovementSpeed: 0.3", "ReinforcementsChance: 0.5", "ShowHealth: true"}));
     for (int row = 0; row < 3; ++row)
         EXPECT_EQ(ui::listRowTag(find<QListWidget>("列表框2"), row), 0);
     mob::MobSheet sheet = window.readMobSheet();
     sheet.identifier = sheet.displayName = sheet.health = sheet.damage = "x";
     EXPECT_NE(mob::generateMobConfig(sheet, "").text.find(
-                  "  Options:\r\n    ShowHealth: true\r\n    ReinforcementsChance: 0.5\r\n    MovementSpeed: 0.3\r\n"),
+                  "  Options:\r\n    ShowHealth: true\r\n    ReinforcementsChance: 0.5\r\n    "
+                  "MovementSpeed: 0.3\r\n"),
               std::string::npos);
 }
 
@@ -109,14 +113,23 @@ TEST_F(MobOptionDialogTest, RowsFollowTheEntityAtEachOpening) {
         QStringList extraRows;
     };
     for (const Case &c : {
-             Case{armorStand, "盔甲架", "11个", {"[盔甲架]是否有手臂", "[盔甲架]是否有重力", "[盔甲架]是否隐身",
-                                                 "[盔甲架]佩戴在身体的物品", "[盔甲架]佩戴在脚上的物品",
-                                                 "[盔甲架]佩戴在手上的物品", "[盔甲架]佩戴在头上的物品",
-                                                 "[盔甲架]佩戴在腿上的物品", "[盔甲架]是否标记",
-                                                 "[盔甲架]是否是小盔甲架", "[盔甲架]数值[开发中 暂无用处]"}},
-             Case{creeper, "爬行者", "4个", {"[爬行者]爆炸半径", "[爬行者]引爆时间", "[爬行者]是否是闪电爬行者",
-                                            "[爬行者]是否被自己炸死"}},
-             Case{primedTnt, "点燃的TNT", "3个", {"[TNT]爆炸等待时间", "[TNT]爆炸强度", "[TNT]是否产生火焰"}},
+             Case{armorStand,
+                  "盔甲架",
+                  "11个",
+                  {"[盔甲架]是否有手臂", "[盔甲架]是否有重力", "[盔甲架]是否隐身",
+                   "[盔甲架]佩戴在身体的物品", "[盔甲架]佩戴在脚上的物品",
+                   "[盔甲架]佩戴在手上的物品", "[盔甲架]佩戴在头上的物品",
+                   "[盔甲架]佩戴在腿上的物品", "[盔甲架]是否标记", "[盔甲架]是否是小盔甲架",
+                   "[盔甲架]数值[开发中 暂无用处]"}},
+             Case{creeper,
+                  "爬行者",
+                  "4个",
+                  {"[爬行者]爆炸半径", "[爬行者]引爆时间", "[爬行者]是否是闪电爬行者",
+                   "[爬行者]是否被自己炸死"}},
+             Case{primedTnt,
+                  "点燃的TNT",
+                  "3个",
+                  {"[TNT]爆炸等待时间", "[TNT]爆炸强度", "[TNT]是否产生火焰"}},
              Case{rabbit, "兔子", "2个", {"[兔子]种类", "[兔子]不明属性"}},
              Case{wolf, "狼", "0个", {}},
          }) {
@@ -136,8 +149,8 @@ TEST_F(MobOptionDialogTest, RowsFollowTheEntityAtEachOpening) {
     ASSERT_NE(dialog, nullptr);
     for (int row = 30; row < 34; ++row)
         confirm(dialog, row, "true");
-    EXPECT_EQ(rowTexts("列表框2"), (QStringList{"ExplosionRadius: true", "FuseTicks: true", "SuperCharged: true",
-                                               "PreventSuicide: true"}));
+    EXPECT_EQ(rowTexts("列表框2"), (QStringList{"ExplosionRadius: true", "FuseTicks: true",
+                                                "SuperCharged: true", "PreventSuicide: true"}));
 }
 
 TEST_F(MobOptionDialogTest, NoRowOrNoEntityAddsOnlyWhatIsThere) {

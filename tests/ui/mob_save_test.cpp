@@ -17,12 +17,12 @@ namespace {
 using testsupport::GuiTest;
 
 // Dummy.yml as GBK bytes: 木桩 is C4 BE D7 AE.
-const QByteArray dummyFile = QByteArray("Dummy:\r\n  Type: ARMOR_STAND\r\n  Display: '") +
-                             QByteArray::fromHex("c4bed7ae") +
-                             "'\r\n  Health: 20\r\n  Damage: 0\r\n  Drops:\r\n  Options:\r\n\r\n\r\n";
+const QByteArray dummyFile =
+    QByteArray("Dummy:\r\n  Type: ARMOR_STAND\r\n  Display: '") + QByteArray::fromHex("c4bed7ae") +
+    "'\r\n  Health: 20\r\n  Damage: 0\r\n  Drops:\r\n  Options:\r\n\r\n\r\n";
 
 class MobSaveTest : public GuiTest {
-protected:
+  protected:
     void fillDummy() {
         openMainWindow();
         type("怪物编号框", "Dummy");
@@ -39,7 +39,9 @@ protected:
         EXPECT_TRUE(messages[0].warning);
         EXPECT_TRUE(messages[0].text.contains(part)) << messages[0].text.toStdString();
     }
-    QStringList filesInMobs() const { return QDir(workPath("MythicMobs/mobs")).entryList(QDir::Files | QDir::Hidden); }
+    QStringList filesInMobs() const {
+        return QDir(workPath("MythicMobs/mobs")).entryList(QDir::Files | QDir::Hidden);
+    }
 };
 
 TEST_F(MobSaveTest, SmallestSheetTypedByHandGivesTheExactFile) {
@@ -80,7 +82,8 @@ TEST_F(MobSaveTest, IdentifierWithSpaceAndSubfolder) {
 
 TEST_F(MobSaveTest, IdentifiersLeavingTheFolderAreRefused) {
     fillDummy();
-    for (const char *identifier : {"..\\evil", "a/../../evil", "/tmp/evil", "\\evil", "C:evil", "c:\\evil"}) {
+    for (const char *identifier :
+         {"..\\evil", "a/../../evil", "/tmp/evil", "\\evil", "C:evil", "c:\\evil"}) {
         messages.clear();
         type("怪物编号框", identifier);
         click("超级按钮13");
@@ -143,8 +146,10 @@ TEST_F(MobSaveTest, PreviewShowsTheTextAndNothingIsReadBack) {
     ASSERT_NE(preview, nullptr);
     EXPECT_EQ(preview->windowTitle(), QStringLiteral("Veltrane-预览配置 怪物"));
     auto *box = testsupport::control<QPlainTextEdit>(preview, "编辑框1");
-    EXPECT_EQ(ui::readText(box).toUtf8(), QStringLiteral("Dummy:\r\n  Type: ARMOR_STAND\r\n  Display: '木桩'\r\n"
-                                                         "  Health: 20\r\n  Damage: 0\r\n  Drops:\r\n  Options:\r\n\r\n\r\n").toUtf8());
+    EXPECT_EQ(ui::readText(box).toUtf8(),
+              QStringLiteral("Dummy:\r\n  Type: ARMOR_STAND\r\n  Display: '木桩'\r\n"
+                             "  Health: 20\r\n  Damage: 0\r\n  Drops:\r\n  Options:\r\n\r\n\r\n")
+                  .toUtf8());
     QTest::keyClicks(box, "typed");
     EXPECT_TRUE(messages.empty());
     EXPECT_TRUE(QDir(workPath("MythicMobs/mobs")).entryList(QDir::Files).isEmpty());
@@ -180,14 +185,15 @@ TEST(Host, NamesWindowsRefuses) {
     for (const char *name : {"CON", "con", "NUL", "nul.yml", "AUX", "PRN.txt", "COM1", "LPT9.yml",
                              "CON .yml", "a<b", "a>b", "a:b", "a\"b", "a|b", "a?b", "a*b", "a\tb"})
         EXPECT_TRUE(storage::windowsRefusesName(QString::fromUtf8(name))) << name;
-    for (const char *name : {"CONSOLE", "NULL.yml", "COM0", "LPT10", "xCON", "Dummy.yml", "My Mob.yml",
-                             "木桩.yml", "a.b.c", "con_x"})
+    for (const char *name : {"CONSOLE", "NULL.yml", "COM0", "LPT10", "xCON", "Dummy.yml",
+                             "My Mob.yml", "木桩.yml", "a.b.c", "con_x"})
         EXPECT_FALSE(storage::windowsRefusesName(QString::fromUtf8(name))) << name;
 }
 
 TEST(Host, GbkEncodingNamesWhatItCannotHold) {
     EXPECT_EQ(storage::encodeGbk(QStringLiteral("木桩€")), QByteArray::fromHex("c4bed7ae80"));
-    EXPECT_EQ(storage::encodeGbk(QStringLiteral("繁體中文")), QByteArray::fromHex("b7b1f377d6d0cec4"));
+    EXPECT_EQ(storage::encodeGbk(QStringLiteral("繁體中文")),
+              QByteArray::fromHex("b7b1f377d6d0cec4"));
     EXPECT_FALSE(storage::encodeGbk(QStringLiteral("a😀")).has_value());
     EXPECT_EQ(storage::charactersOutsideGbk(QStringLiteral("a😀b😀♫")), QStringLiteral("😀♫"));
     EXPECT_EQ(storage::charactersOutsideGbk(QStringLiteral("abc")), QString());

@@ -20,13 +20,17 @@ namespace {
 
 using testsupport::GuiTest;
 
-QString qstr(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+QString qstr(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
 
 // An outline pixel; a curve drawn smoothly is not quite black.
-bool outlined(const QColor &pixel) { return pixel.lightness() < 64; }
+bool outlined(const QColor &pixel) {
+    return pixel.lightness() < 64;
+}
 
 class ReferenceWindowsTest : public GuiTest {
-protected:
+  protected:
     // The shown top-level windows of that object name.
     static QList<QWidget *> shown(const char *objectName) {
         QList<QWidget *> windows;
@@ -116,16 +120,18 @@ TEST_F(ReferenceWindowsTest, ColourBarsShowTheirColoursUnderWhiteCaptionBoxes) {
             SCOPED_TRACE(code.caption.data());
             const int barX = left ? cells.leftBarX : cells.rightBarX, barY = cells.barY;
             const int boxX = left ? 64 : 256, boxY = barY + 2;
-            const auto caption = std::find_if(labels.begin(), labels.end(), [&](const QLabel *label) {
-                return label->text() == qstr(code.caption);
-            });
+            const auto caption =
+                std::find_if(labels.begin(), labels.end(), [&](const QLabel *label) {
+                    return label->text() == qstr(code.caption);
+                });
             ASSERT_NE(caption, labels.end());
             EXPECT_EQ((*caption)->geometry(), QRect(boxX, boxY + 2, 56, 16));
             EXPECT_LE((*caption)->fontMetrics().horizontalAdvance((*caption)->text()), 52);
 
             const QColor colour(code.colour.red, code.colour.green, code.colour.blue);
             EXPECT_EQ(picture.pixelColor(barX + 4, barY + 12), colour);
-            EXPECT_EQ(picture.pixelColor(barX + 159, barY + 12), QColor(Qt::black)) << "right border";
+            EXPECT_EQ(picture.pixelColor(barX + 159, barY + 12), QColor(Qt::black))
+                << "right border";
             EXPECT_EQ(picture.pixelColor(barX + 12, barY), QColor(Qt::black)) << "top border";
             // The box: white inside, outlined at the top, and rounded, so its corner shows the bar.
             EXPECT_EQ(picture.pixelColor(boxX + 3, boxY + 10), QColor(Qt::white));
@@ -154,7 +160,8 @@ TEST_F(ReferenceWindowsTest, CommandListIsAnEditableBoxThatScrollsSidewaysAndSta
 
     window = open("超级按钮10", "CommandListWindow");
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(ui::readText(testsupport::control<QPlainTextEdit>(window, "编辑框1")), qstr(reference::commandReferenceText));
+    EXPECT_EQ(ui::readText(testsupport::control<QPlainTextEdit>(window, "编辑框1")),
+              qstr(reference::commandReferenceText));
 }
 
 TEST_F(ReferenceWindowsTest, VariableListShowsEveryRowWithDescriptionsInOneColumn) {
@@ -182,7 +189,8 @@ TEST_F(ReferenceWindowsTest, VariableListShowsEveryRowWithDescriptionsInOneColum
     }
     // The longest description takes more than one line rather than being cut off.
     const int longest = 33;
-    EXPECT_GT(list->visualItemRect(list->item(longest)).height(), list->visualItemRect(list->item(0)).height());
+    EXPECT_GT(list->visualItemRect(list->item(longest)).height(),
+              list->visualItemRect(list->item(0)).height());
 
     // Selecting does nothing, and the next opening starts unselected again.
     ui::setSelectedIndex(list, 24);
@@ -199,12 +207,15 @@ TEST_F(ReferenceWindowsTest, LanguageButtonsSitInCirclesAndChangeNothing) {
     QWidget *window = open("超级按钮19", "LanguageWindow");
     ASSERT_NE(window, nullptr);
     const QImage picture = window->grab().toImage();
-    const QString captions[] = {QStringLiteral("简体中文"), QStringLiteral("繁體中文"), QStringLiteral("English")};
+    const QString captions[] = {QStringLiteral("简体中文"), QStringLiteral("繁體中文"),
+                                QStringLiteral("English")};
     const int boxX[] = {16, 192, 368};
     for (int i = 0; i < 3; ++i) {
         SCOPED_TRACE(i);
-        auto *box = testsupport::control<QWidget>(window, QStringLiteral("外形框%1").arg(i + 1).toUtf8().constData());
-        auto *button = testsupport::control<QPushButton>(window, QStringLiteral("按钮%1").arg(i + 1).toUtf8().constData());
+        auto *box = testsupport::control<QWidget>(
+            window, QStringLiteral("外形框%1").arg(i + 1).toUtf8().constData());
+        auto *button = testsupport::control<QPushButton>(
+            window, QStringLiteral("按钮%1").arg(i + 1).toUtf8().constData());
         EXPECT_EQ(box->geometry(), QRect(boxX[i], 39, 64, 64));
         EXPECT_EQ(button->parentWidget(), box);
         EXPECT_EQ(button->geometry(), QRect(8, 17, 48, 32));
@@ -234,7 +245,8 @@ TEST(ReferenceTexts, AreAllGbk) {
     EXPECT_TRUE(storage::charactersOutsideGbk(qstr(reference::commandReferenceText)).isEmpty());
     for (std::string_view row : reference::variableRows)
         EXPECT_TRUE(storage::charactersOutsideGbk(qstr(row)).isEmpty()) << row;
-    const std::optional<QByteArray> bytes = storage::encodeGbk(qstr(reference::commandReferenceText));
+    const std::optional<QByteArray> bytes =
+        storage::encodeGbk(qstr(reference::commandReferenceText));
     ASSERT_TRUE(bytes);
     EXPECT_TRUE(bytes->contains("\r\n\r\n\xA1\xA4 /mm save * ")) << "the bullet is GBK A1 A4";
 }

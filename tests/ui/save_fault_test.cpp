@@ -56,8 +56,9 @@ struct SaveOutcome {
     FolderTree after;
 };
 
-class SaveFaultTest : public testsupport::GuiTest, public testing::WithParamInterface<const SaveSide *> {
-public:
+class SaveFaultTest : public testsupport::GuiTest,
+                      public testing::WithParamInterface<const SaveSide *> {
+  public:
     using GuiTest::click;
     using GuiTest::clickIn;
     using GuiTest::find;
@@ -65,7 +66,7 @@ public:
     using GuiTest::openMainWindow;
     using GuiTest::type;
 
-protected:
+  protected:
     const SaveSide &side() const { return *GetParam(); }
 
     void fill() {
@@ -112,7 +113,8 @@ protected:
             return outcome;
         }
         EXPECT_EQ(message.text, side().confirmationFormat.arg(nativeFolder()));
-        const std::optional<QByteArray> bytes = storage::encodeGbk(QString::fromStdString(side().generatedText(*this)));
+        const std::optional<QByteArray> bytes =
+            storage::encodeGbk(QString::fromStdString(side().generatedText(*this)));
         EXPECT_TRUE(bytes.has_value());
         FolderTree expected = outcome.before;
         expected[relativeFile()] = {false, bytes.value_or(QByteArray())};
@@ -145,7 +147,7 @@ protected:
         file.write(bytes);
     }
 
-private:
+  private:
     QString identifier_;
 };
 
@@ -172,7 +174,8 @@ TEST_P(SaveFaultTest, ReadOnlyFolderKeepsTheOldFile) {
     ASSERT_TRUE(readOnly.done());
     const testsupport::AsOrdinaryUser user(workPath(QString()));
     if (!user.active())
-        GTEST_SKIP() << "this host lets the test act only as an administrator, whom no folder stops";
+        GTEST_SKIP()
+            << "this host lets the test act only as an administrator, whom no folder stops";
     if (testsupport::folderAcceptsNewFiles(folderPath()))
         GTEST_SKIP() << "a read-only folder still takes new files here";
     const SaveOutcome outcome = attemptSave();
@@ -222,7 +225,7 @@ TEST_P(SaveFaultTest, NamesTheFileSystemRefuses) {
     std::vector<Case> cases = {
         {QString(251, u'a'), {}},      // with .yml 255 bytes, the most a name may have
         {QString(252, u'a'), tooLong}, // 256 bytes
-        {QString(84, u'龙'), {}},      // 252 bytes of UTF-8, 256 with .yml, yet on Windows 88 characters
+        {QString(84, u'龙'), {}}, // 252 bytes of UTF-8, 256 with .yml, yet on Windows 88 characters
     };
 #ifdef Q_OS_WIN
     cases.back().reason = {};
@@ -247,11 +250,11 @@ TEST_P(SaveFaultTest, NamesTheFileSystemRefuses) {
 TEST_P(SaveFaultTest, IdentifiersLeavingTheFolderAreRefused) {
     fill();
     const QString outside = QDir::toNativeSeparators(workPath(QStringLiteral("evil")));
-    for (const QString &identifier : {QStringLiteral(".."), QStringLiteral("..\\evil"),
-                                      QStringLiteral("../evil"), QStringLiteral("a/../../evil"),
-                                      QStringLiteral("a\\..\\..\\..\\evil"), outside,
-                                      QStringLiteral("/evil"), QStringLiteral("\\evil"),
-                                      QStringLiteral("C:evil"), QStringLiteral("c:\\evil")}) {
+    for (const QString &identifier :
+         {QStringLiteral(".."), QStringLiteral("..\\evil"), QStringLiteral("../evil"),
+          QStringLiteral("a/../../evil"), QStringLiteral("a\\..\\..\\..\\evil"), outside,
+          QStringLiteral("/evil"), QStringLiteral("\\evil"), QStringLiteral("C:evil"),
+          QStringLiteral("c:\\evil")}) {
         SCOPED_TRACE(identifier.toStdString());
         setIdentifier(identifier);
         const SaveOutcome outcome = attemptSave();
@@ -267,8 +270,9 @@ TEST_P(SaveFaultTest, CharacterOutsideGbkInEachFieldKeepsTheOldFile) {
             SCOPED_TRACE((field.place + character).toStdString());
             field.put(*this, QStringLiteral("ok") + character + QStringLiteral("x"));
             const SaveOutcome outcome = attemptSave();
-            expectWarning(outcome, QStringLiteral("%1中的字符“%2”无法用GBK编码保存，请修改后再生成配置！")
-                                       .arg(field.place, character));
+            expectWarning(outcome,
+                          QStringLiteral("%1中的字符“%2”无法用GBK编码保存，请修改后再生成配置！")
+                              .arg(field.place, character));
             EXPECT_EQ(readFile(relativeFile()), old);
         }
         field.put(*this, QStringLiteral("ok"));
@@ -296,14 +300,18 @@ const SaveSide mobSide = [] {
         t.find<QLineEdit>("怪物编号框")->setText(identifier);
     };
     side.save = [](SaveFaultTest &t) { t.click("超级按钮13"); };
-    side.generatedText = [](SaveFaultTest &t) { return t.mainWindow()->sharedTexts().mobConfigText; };
+    side.generatedText = [](SaveFaultTest &t) {
+        return t.mainWindow()->sharedTexts().mobConfigText;
+    };
     const auto edit = [](const char *place, const char *name) {
-        return SaveSide::Field{QString::fromUtf8(place), [name](SaveFaultTest &t, const QString &text) {
+        return SaveSide::Field{QString::fromUtf8(place),
+                               [name](SaveFaultTest &t, const QString &text) {
                                    t.find<QLineEdit>(name)->setText(text);
                                }};
     };
     const auto list = [](const char *place, const char *name, int tag) {
-        return SaveSide::Field{QString::fromUtf8(place), [name, tag](SaveFaultTest &t, const QString &text) {
+        return SaveSide::Field{QString::fromUtf8(place),
+                               [name, tag](SaveFaultTest &t, const QString &text) {
                                    auto *rows = t.find<QListWidget>(name);
                                    ui::listClear(rows);
                                    ui::listAddRow(rows, text, tag);
@@ -336,7 +344,8 @@ const SaveSide mobSide = [] {
 
 // The item sheet of ItemWindow, filled through its controls and its two dialogs.
 QWidget *itemWindow(SaveFaultTest &t) {
-    QWidget *window = t.mainWindow()->findChild<QWidget *>(QStringLiteral("ItemWindow"), Qt::FindDirectChildrenOnly);
+    QWidget *window = t.mainWindow()->findChild<QWidget *>(QStringLiteral("ItemWindow"),
+                                                           Qt::FindDirectChildrenOnly);
     EXPECT_NE(window, nullptr);
     return window;
 }
@@ -397,16 +406,20 @@ const SaveSide itemSide = [] {
         enchantments->close();
         QApplication::processEvents();
     };
-    side.alter = [](SaveFaultTest &t) { typeIn(itemWindow(t), "物品名称框", QStringLiteral("&7石棍")); };
+    side.alter = [](SaveFaultTest &t) {
+        typeIn(itemWindow(t), "物品名称框", QStringLiteral("&7石棍"));
+    };
     side.setIdentifier = [](SaveFaultTest &t, const QString &identifier) {
         testsupport::control<QLineEdit>(itemWindow(t), "物品编号框")->setText(identifier);
     };
     side.save = [](SaveFaultTest &t) { t.clickIn(itemWindow(t), "超级按钮13"); };
-    side.generatedText = [](SaveFaultTest &t) { return t.mainWindow()->sharedTexts().itemConfigText; };
+    side.generatedText = [](SaveFaultTest &t) {
+        return t.mainWindow()->sharedTexts().itemConfigText;
+    };
     const auto edit = [](const char *place, const char *name) {
-        return SaveSide::Field{QString::fromUtf8(place), [name](SaveFaultTest &t, const QString &text) {
-                                   typeIn(itemWindow(t), name, text);
-                               }};
+        return SaveSide::Field{
+            QString::fromUtf8(place),
+            [name](SaveFaultTest &t, const QString &text) { typeIn(itemWindow(t), name, text); }};
     };
     side.fields = {
         edit("物品编号", "物品编号框"),
@@ -416,7 +429,8 @@ const SaveSide itemSide = [] {
         // A line between two others, so the message counts the lines of the description.
         {QStringLiteral("物品描述第2行"),
          [](SaveFaultTest &t, const QString &text) {
-             typeDescription(itemWindow(t), {QStringLiteral("一根木棍"), text, QStringLiteral("别无用处")});
+             typeDescription(itemWindow(t),
+                             {QStringLiteral("一根木棍"), text, QStringLiteral("别无用处")});
          }},
         {QStringLiteral("物品属性列表第1行"),
          [](SaveFaultTest &t, const QString &text) {
@@ -435,6 +449,8 @@ const SaveSide itemSide = [] {
 }();
 
 INSTANTIATE_TEST_SUITE_P(SavePaths, SaveFaultTest, testing::Values(&mobSide, &itemSide),
-                         [](const testing::TestParamInfo<const SaveSide *> &info) { return info.param->name; });
+                         [](const testing::TestParamInfo<const SaveSide *> &info) {
+                             return info.param->name;
+                         });
 
 } // namespace

@@ -25,7 +25,9 @@ void GuiTest::SetUp() {
     ASSERT_TRUE(workDir_.isValid());
     previousDir_ = QDir::currentPath();
     QDir::setCurrent(workDir_.path());
-    ui::setMessageSink([this](const QString &text, bool warning) { messages.push_back({text, warning}); });
+    ui::setMessageSink([this](const QString &text, bool warning) {
+        messages.push_back({text, warning});
+    });
 }
 
 void GuiTest::TearDown() {
@@ -79,7 +81,8 @@ void expectControlsFit(const QWidget *window) {
         EXPECT_TRUE(widget->parentWidget()->rect().contains(widget->geometry())) << where;
         const QFontMetrics metrics = widget->fontMetrics();
         if (const auto *label = qobject_cast<const QLabel *>(widget)) {
-            EXPECT_LE(metrics.horizontalAdvance(label->text()), label->contentsRect().width()) << where;
+            EXPECT_LE(metrics.horizontalAdvance(label->text()), label->contentsRect().width())
+                << where;
         }
         if (const auto *button = qobject_cast<const QPushButton *>(widget)) {
             EXPECT_LE(metrics.horizontalAdvance(button->text()), button->width()) << where;
@@ -88,10 +91,12 @@ void expectControlsFit(const QWidget *window) {
             QStyleOptionComboBox option;
             option.initFrom(combo);
             const int room = combo->style()
-                                 ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo)
+                                 ->subControlRect(QStyle::CC_ComboBox, &option,
+                                                  QStyle::SC_ComboBoxEditField, combo)
                                  .width();
             for (int row = 0; row < combo->count(); ++row)
-                EXPECT_LE(metrics.horizontalAdvance(combo->itemText(row)), room) << where << " row " << row;
+                EXPECT_LE(metrics.horizontalAdvance(combo->itemText(row)), room)
+                    << where << " row " << row;
         }
     }
 }
@@ -110,7 +115,9 @@ void GuiTest::type(const char *editName, const QString &text) {
     typeInto(edit, text);
 }
 
-void GuiTest::click(const char *buttonName) { clickIn(mainWindow_, buttonName); }
+void GuiTest::click(const char *buttonName) {
+    clickIn(mainWindow_, buttonName);
+}
 
 void GuiTest::clickIn(const QWidget *window, const char *buttonName) {
     auto *button = testsupport::control<QPushButton>(window, buttonName);
@@ -126,7 +133,9 @@ QStringList GuiTest::rowTexts(const char *listName) const {
     return rows;
 }
 
-QString GuiTest::workPath(const QString &relative) const { return workDir_.filePath(relative); }
+QString GuiTest::workPath(const QString &relative) const {
+    return workDir_.filePath(relative);
+}
 
 QByteArray GuiTest::readFile(const QString &relative) const {
     QFile file(workPath(relative));

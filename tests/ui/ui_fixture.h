@@ -12,11 +12,13 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/windows/main_window.h"
 #include "ui/toolkit/window_layout.h"
+#include "ui/windows/main_window.h"
 
 // Test failures show texts as text.
-inline void PrintTo(const QString &text, std::ostream *out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString &text, std::ostream *out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace testsupport {
 
@@ -49,7 +51,7 @@ void clickAsUser(QWidget *button);
 // Each test runs in a fresh working directory, records the message boxes instead of
 // showing them, and closes every window it opened.
 class GuiTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
 
@@ -57,7 +59,9 @@ protected:
     ui::MainWindow &openMainWindow();
     ui::MainWindow *mainWindow() const { return mainWindow_; }
 
-    template <class T> T *find(const char *name) const { return testsupport::control<T>(mainWindow_, name); }
+    template <class T> T *find(const char *name) const {
+        return testsupport::control<T>(mainWindow_, name);
+    }
 
     void type(const char *editName, const QString &text);
     void click(const char *buttonName);
@@ -69,7 +73,7 @@ protected:
 
     std::vector<RecordedMessage> messages;
 
-private:
+  private:
     QTemporaryDir workDir_;
     QString previousDir_;
     ui::MainWindow *mainWindow_ = nullptr;

@@ -76,7 +76,9 @@ int main(int argc, char *argv[]) {
     const Shot shots[] = {
         {"main-window", [](ui::MainWindow &main) { return &main; }},
         {"mob-preview",
-         [](ui::MainWindow &main) { return pressAndFind(&main, "超级按钮15", "MobPreviewWindow"); }},
+         [](ui::MainWindow &main) {
+             return pressAndFind(&main, "超级按钮15", "MobPreviewWindow");
+         }},
         {"mob-option-dialog",
          [](ui::MainWindow &main) {
              QWidget *dialog = pressAndFind(&main, "超级按钮4", "MobOptionDialog");
@@ -111,11 +113,17 @@ int main(int argc, char *argv[]) {
              return dialog;
          }},
         {"colour-codes",
-         [](ui::MainWindow &main) { return pressAndFind(&main, "超级按钮11", "ColourCodeWindow"); }},
+         [](ui::MainWindow &main) {
+             return pressAndFind(&main, "超级按钮11", "ColourCodeWindow");
+         }},
         {"command-list",
-         [](ui::MainWindow &main) { return pressAndFind(&main, "超级按钮10", "CommandListWindow"); }},
+         [](ui::MainWindow &main) {
+             return pressAndFind(&main, "超级按钮10", "CommandListWindow");
+         }},
         {"variable-list",
-         [](ui::MainWindow &main) { return pressAndFind(&main, "超级按钮12", "VariableListWindow"); }},
+         [](ui::MainWindow &main) {
+             return pressAndFind(&main, "超级按钮12", "VariableListWindow");
+         }},
         {"language",
          [](ui::MainWindow &main) { return pressAndFind(&main, "超级按钮19", "LanguageWindow"); }},
     };

@@ -7,7 +7,11 @@
 namespace ui {
 
 // The local clock, read once per call.
-inline int clockMinute() { return QTime::currentTime().minute(); }
-inline int clockSecond() { return QTime::currentTime().second(); }
+inline int clockMinute() {
+    return QTime::currentTime().minute();
+}
+inline int clockSecond() {
+    return QTime::currentTime().second();
+}
 
 } // namespace ui

@@ -25,6 +25,8 @@ void showMessage(const QString &text, bool warning) {
     box.exec();
 }
 
-void setMessageSink(MessageSink sink) { messageSink() = std::move(sink); }
+void setMessageSink(MessageSink sink) {
+    messageSink() = std::move(sink);
+}
 
 } // namespace ui

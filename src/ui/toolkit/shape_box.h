@@ -8,7 +8,7 @@ namespace ui {
 
 // A white shape with a black outline one pixel wide; controls may sit inside it.
 class ShapeBox : public QWidget {
-public:
+  public:
     enum class Shape {
         RoundedRectangle, // corners rounded by a fifth of the width and of the height
         Circle,           // the largest circle the box holds
@@ -18,10 +18,10 @@ public:
 
     Shape shape() const { return shape_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent *event) override;
 
-private:
+  private:
     Shape shape_;
 };
 

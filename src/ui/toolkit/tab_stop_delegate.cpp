@@ -54,12 +54,14 @@ void TabStopDelegate::paint(QPainter *painter, const QStyleOptionViewItem &optio
     painter->setPen(item.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
     for (qsizetype i = 0; i < parts.size(); ++i) {
         const bool last = i + 1 == parts.size();
-        painter->drawText(textRect.adjusted(starts[i], 0, 0, 0), last ? lastPartFlags : partFlags, parts[i]);
+        painter->drawText(textRect.adjusted(starts[i], 0, 0, 0), last ? lastPartFlags : partFlags,
+                          parts[i]);
     }
     painter->restore();
 }
 
-QSize TabStopDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const {
+QSize TabStopDelegate::sizeHint(const QStyleOptionViewItem &option,
+                                const QModelIndex &index) const {
     QStyleOptionViewItem item = option;
     initStyleOption(&item, index);
     const QString text = item.text;
@@ -69,11 +71,13 @@ QSize TabStopDelegate::sizeHint(const QStyleOptionViewItem &option, const QModel
         return size;
     // The text rect of a row as wide as the view, to learn how much room the last part has.
     item.rect = QRect(0, 0, view->viewport()->width(), size.height());
-    const QRect textRect = styleOf(item)->subElementRect(QStyle::SE_ItemViewItemText, &item, item.widget);
+    const QRect textRect =
+        styleOf(item)->subElementRect(QStyle::SE_ItemViewItemText, &item, item.widget);
     const int lastStart = partStarts(item.fontMetrics, text).back();
     const QString lastPart = text.section(u'\t', -1);
     const int room = std::max(1, textRect.width() - lastStart);
-    const int lastHeight = item.fontMetrics.boundingRect(QRect(0, 0, room, 1 << 20), lastPartFlags, lastPart).height();
+    const int lastHeight =
+        item.fontMetrics.boundingRect(QRect(0, 0, room, 1 << 20), lastPartFlags, lastPart).height();
     size.rheight() += std::max(0, lastHeight - item.fontMetrics.height());
     size.setWidth(std::min(size.width(), view->viewport()->width()));
     return size;

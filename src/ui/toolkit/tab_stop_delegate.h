@@ -12,16 +12,17 @@ namespace ui {
 // after the last tab wraps within the room left of the row, so a long one takes more lines
 // instead of running out of the list; earlier parts stay on the first line.
 class TabStopDelegate : public QStyledItemDelegate {
-public:
+  public:
     TabStopDelegate(int tabStopDistance, QObject *parent);
 
-    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override;
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 
     // The x of each tab-separated part of the text, from the start of the text.
     QList<int> partStarts(const QFontMetrics &metrics, const QString &text) const;
 
-private:
+  private:
     int tabStop_;
 };
 

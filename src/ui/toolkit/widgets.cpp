@@ -81,8 +81,7 @@ void writeText(QWidget *control, const QString &text) {
         label->setText(text);
         if (QWidget *field = label->buddy())
             field->setAccessibleName(accessibleCaption(text));
-    }
-    else if (auto *button = qobject_cast<QPushButton *>(control))
+    } else if (auto *button = qobject_cast<QPushButton *>(control))
         button->setText(text);
     else if (auto *group = qobject_cast<QGroupBox *>(control))
         group->setTitle(text);
@@ -90,7 +89,9 @@ void writeText(QWidget *control, const QString &text) {
         control->setWindowTitle(text);
 }
 
-void setVisible(QWidget *control, bool visible) { control->setVisible(visible); }
+void setVisible(QWidget *control, bool visible) {
+    control->setVisible(visible);
+}
 
 int selectedIndex(const QWidget *list) {
     if (const auto *combo = qobject_cast<const QComboBox *>(list))
@@ -120,7 +121,9 @@ void comboAddRow(QComboBox *combo, const QString &text) {
     combo->setCurrentIndex(selected);
 }
 
-int comboRowCount(const QComboBox *combo) { return combo->count(); }
+int comboRowCount(const QComboBox *combo) {
+    return combo->count();
+}
 
 QString comboRowText(const QComboBox *combo, int index) {
     return index >= 0 && index < combo->count() ? combo->itemText(index) : QString();
@@ -143,9 +146,13 @@ void listDeleteRow(QListWidget *list, int index) {
         delete list->takeItem(index);
 }
 
-void listClear(QListWidget *list) { list->clear(); }
+void listClear(QListWidget *list) {
+    list->clear();
+}
 
-int listRowCount(const QListWidget *list) { return list->count(); }
+int listRowCount(const QListWidget *list) {
+    return list->count();
+}
 
 QString listRowText(const QListWidget *list, int index) {
     const QListWidgetItem *item = list->item(index);
@@ -165,7 +172,9 @@ std::vector<core::ListEntry> listRows(const QListWidget *list) {
     return rows;
 }
 
-void setBalloonTip(QWidget *control, const QString &text) { control->setToolTip(text); }
+void setBalloonTip(QWidget *control, const QString &text) {
+    control->setToolTip(text);
+}
 
 void bindDeleteRow(QPushButton *button, QListWidget *list) {
     QObject::connect(button, &QPushButton::clicked, list,

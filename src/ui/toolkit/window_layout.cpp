@@ -59,7 +59,9 @@ QWidget *createControl(ControlKind kind, QWidget *parent, const QString &caption
     return nullptr;
 }
 
-QByteArray windowName(const QWidget *window) { return window->objectName().toUtf8(); }
+QByteArray windowName(const QWidget *window) {
+    return window->objectName().toUtf8();
+}
 
 } // namespace
 
@@ -97,8 +99,8 @@ std::vector<QWidget *> createControls(QWidget *window, std::span<const ControlLa
 }
 
 void failBinding(const QWidget *window, const char *control, const char *wanted) {
-    qFatal("%s: control %s is not the %s its member holds", windowName(window).constData(),
-           control, wanted);
+    qFatal("%s: control %s is not the %s its member holds", windowName(window).constData(), control,
+           wanted);
 }
 
 void failDuplicateBinding(const QWidget *window, const char *control) {

@@ -47,8 +47,9 @@ AiDialog::AiDialog(QWidget *owner, QListWidget *aiList) : QWidget(owner), aiList
     const AiDialogControls &c = controls_;
     addRows(c.goalBox, mob::aiGoalKeys);
     addRows(c.targetBox, mob::aiTargetKeys);
-    connect(c.goalAddButton, &QPushButton::clicked, this,
-            [this] { onAiLineAddClicked(controls_.goalBox, controls_.goalPriorityEdit, mob::addAiGoal); });
+    connect(c.goalAddButton, &QPushButton::clicked, this, [this] {
+        onAiLineAddClicked(controls_.goalBox, controls_.goalPriorityEdit, mob::addAiGoal);
+    });
     pressOnEnter(c.goalPriorityEdit, c.goalAddButton);
     connect(c.targetAddButton, &QPushButton::clicked, this, [this] {
         onAiLineAddClicked(controls_.targetBox, controls_.targetPriorityEdit, mob::addAiTarget);

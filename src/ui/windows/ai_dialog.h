@@ -26,14 +26,13 @@ struct AiDialogControls {
 // Adds goal and target lines, each with its priority, to the AI list it is handed. It
 // stays open after each addition.
 class AiDialog : public QWidget {
-public:
+  public:
     AiDialog(QWidget *owner, QListWidget *aiList);
 
-private:
+  private:
     using ComposeLine = mob::RowOutcome (*)(int rowIndex, std::string_view priority);
     // The goal and the target 添加 differ only in their controls and their keys.
-    void onAiLineAddClicked(const QComboBox *keys, const QLineEdit *priority,
-                            ComposeLine compose);
+    void onAiLineAddClicked(const QComboBox *keys, const QLineEdit *priority, ComposeLine compose);
 
     AiDialogControls controls_;
     QListWidget *aiList_;

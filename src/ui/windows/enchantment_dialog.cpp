@@ -31,9 +31,8 @@ void EnchantmentDialog::onEnchantmentSelected() {
 }
 
 void EnchantmentDialog::onEnchantmentConfirmClicked() {
-    const std::optional<core::ListEntry> row =
-        item::enchantmentRow(selectedIndex(controls_.enchantmentBox),
-                             readText(controls_.levelEdit).toStdString());
+    const std::optional<core::ListEntry> row = item::enchantmentRow(
+        selectedIndex(controls_.enchantmentBox), readText(controls_.levelEdit).toStdString());
     if (row)
         listAddRow(enchantmentList_, toQString(row->text), row->tag);
 }

@@ -11,10 +11,10 @@ namespace ui {
 // Appends enchantment rows, tagged with their level, to the item's enchantment list. Not
 // modal: the item window stays usable beside it.
 class EnchantmentDialog : public QWidget {
-public:
+  public:
     EnchantmentDialog(QWidget *owner, QListWidget *enchantmentList);
 
-private:
+  private:
     void onEnchantmentSelected();
     void onEnchantmentConfirmClicked();
 

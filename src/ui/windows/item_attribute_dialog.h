@@ -11,10 +11,10 @@ namespace ui {
 // Appends attribute rows, tagged with their slot, to the item's attribute list; stays open
 // for further additions.
 class ItemAttributeDialog : public QWidget {
-public:
+  public:
     ItemAttributeDialog(QWidget *owner, QListWidget *attributeList);
 
-private:
+  private:
     void onAttributeConfirmClicked();
 
     ItemAttributeDialogControls controls_;

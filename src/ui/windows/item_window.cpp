@@ -59,8 +59,9 @@ void ItemWindow::onEnchantmentAddClicked() {
 
 void ItemWindow::onItemClearClicked() {
     const ItemWindowControls &c = controls_;
-    for (QWidget *field : std::initializer_list<QWidget *>{
-             c.identifierEdit, c.dataValueEdit, c.descriptionBox, c.materialEdit, c.displayNameEdit})
+    for (QWidget *field :
+         std::initializer_list<QWidget *>{c.identifierEdit, c.dataValueEdit, c.descriptionBox,
+                                          c.materialEdit, c.displayNameEdit})
         writeText(field, QString());
     listClear(c.attributeList);
     listClear(c.enchantmentList);
@@ -69,17 +70,17 @@ void ItemWindow::onItemClearClicked() {
 void ItemWindow::onItemPreviewClicked() {
     // The preview shows the sheet as it is now, so opening it generates anew.
     itemConfigText_ = item::generateItemConfig(readItemSheet());
-    openWindow(new PreviewWindow(this, "ItemPreviewWindow", itemPreviewSpec,
-                                 toQString(itemConfigText_)),
-               true);
+    openWindow(
+        new PreviewWindow(this, "ItemPreviewWindow", itemPreviewSpec, toQString(itemConfigText_)),
+        true);
 }
 
 void ItemWindow::onItemGenerateClicked() {
     const item::ItemSheet sheet = readItemSheet();
     itemConfigText_ = item::generateItemConfig(sheet);
     const QString folder = QStringLiteral("Items");
-    if (const auto refusal = storage::saveConfigFile(folder, toQString(sheet.identifier),
-                                                     itemConfigText_, item::itemSheetTexts(sheet))) {
+    if (const auto refusal = storage::saveConfigFile(
+            folder, toQString(sheet.identifier), itemConfigText_, item::itemSheetTexts(sheet))) {
         showMessage(refusal->text, true);
         return;
     }

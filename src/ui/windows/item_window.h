@@ -16,17 +16,17 @@ namespace ui {
 // buttons that preview and save its config. Not modal; the dialogs it opens are its children
 // and close with it.
 class ItemWindow : public QWidget {
-public:
+  public:
     // itemConfigText is the shared text of the latest item generation; it outlives the window.
     ItemWindow(QWidget *owner, std::string &itemConfigText);
 
     // A snapshot of the controls that make up the item config.
     item::ItemSheet readItemSheet() const;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent *event) override;
 
-private:
+  private:
     void onItemWindowCreated();
     void onAttributeAddClicked();
     void onEnchantmentAddClicked();

@@ -44,8 +44,7 @@ MainWindow::MainWindow() {
     connect(c.itemEditorButton, &QPushButton::clicked, this, &MainWindow::onItemEditorClicked);
     connect(c.colourCodesButton, &QPushButton::clicked, this, &MainWindow::onColourCodesClicked);
     connect(c.commandListButton, &QPushButton::clicked, this, &MainWindow::onCommandListClicked);
-    connect(c.variableListButton, &QPushButton::clicked, this,
-            &MainWindow::onVariableListClicked);
+    connect(c.variableListButton, &QPushButton::clicked, this, &MainWindow::onVariableListClicked);
     connect(c.languageButton, &QPushButton::clicked, this, &MainWindow::onLanguageClicked);
     bindDeleteRow(c.dropDeleteButton, c.dropList);
     bindClearList(c.dropClearButton, c.dropList);
@@ -105,7 +104,9 @@ void MainWindow::onOptionAddClicked() {
     openWindow(new MobOptionDialog(this, entity, controls_.optionList), true);
 }
 
-void MainWindow::onAiAddClicked() { openWindow(new AiDialog(this, controls_.aiList), true); }
+void MainWindow::onAiAddClicked() {
+    openWindow(new AiDialog(this, controls_.aiList), true);
+}
 
 void MainWindow::onMobClearClicked() {
     const MainWindowControls &c = controls_;
@@ -161,9 +162,8 @@ void MainWindow::onMobGenerateClicked() {
         return;
     const mob::MobSheet sheet = readMobSheet();
     const QString folder = QStringLiteral("mobs");
-    if (const auto refusal = storage::saveConfigFile(folder, toQString(sheet.identifier),
-                                                     texts_.mobConfigText,
-                                                     mob::mobSheetTexts(sheet))) {
+    if (const auto refusal = storage::saveConfigFile(
+            folder, toQString(sheet.identifier), texts_.mobConfigText, mob::mobSheetTexts(sheet))) {
         showMessage(refusal->text, true);
         return;
     }
@@ -197,6 +197,8 @@ void MainWindow::onVariableListClicked() {
     openOrRaise(variableListWindow_, [this] { return new VariableListWindow(this); });
 }
 
-void MainWindow::onLanguageClicked() { openWindow(new LanguageWindow(this), true); }
+void MainWindow::onLanguageClicked() {
+    openWindow(new LanguageWindow(this), true);
+}
 
 } // namespace ui

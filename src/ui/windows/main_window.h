@@ -14,14 +14,14 @@ namespace ui {
 // The window the program opens at start: the mob sheet, the buttons that open every other
 // window, and the shared texts, which live as long as it does.
 class MainWindow : public QWidget {
-public:
+  public:
     MainWindow();
 
     // A snapshot of the controls that make up the mob config.
     mob::MobSheet readMobSheet() const;
     SharedTexts &sharedTexts() { return texts_; }
 
-private:
+  private:
     void onMainWindowCreated();
     void onKillMessageAddClicked();
     void onDropTypeSelected(); // in main_window_drops.cpp

@@ -22,11 +22,11 @@ struct MobOptionDialogControls {
 // Adds option lines to the option list it is handed: the general options and those of the
 // entity it is opened for. It stays open after each addition.
 class MobOptionDialog : public QWidget {
-public:
+  public:
     // entityCaption is the caption of the entity row selected when the dialog opens.
     MobOptionDialog(QWidget *owner, const QString &entityCaption, QListWidget *optionList);
 
-private:
+  private:
     void onMobOptionDialogCreated(const QString &entityCaption);
     void onMobOptionConfirmClicked();
 

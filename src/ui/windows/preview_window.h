@@ -19,13 +19,12 @@ inline constexpr WindowSpec mobPreviewSpec = {"Veltrane-预览配置 怪物", {3
 inline constexpr WindowSpec itemPreviewSpec = {"Veltrane-预览配置 物品", {380, 500}};
 
 inline constexpr std::array previewControls = std::to_array<ControlSpec<PreviewControls>>({
-    {ControlKind::TextBox, "编辑框1", "", 0, 0, 376, 472, nullptr,
-     bind<&PreviewControls::textBox>},
+    {ControlKind::TextBox, "编辑框1", "", 0, 0, 376, 472, nullptr, bind<&PreviewControls::textBox>},
 });
 
 // Shows a generated config it is handed. The box is editable, but nothing reads it back.
 class PreviewWindow : public QWidget {
-public:
+  public:
     // objectName tells the mob preview (MobPreviewWindow) from the item one.
     PreviewWindow(QWidget *owner, const char *objectName, const WindowSpec &layout,
                   const QString &configText);

@@ -91,11 +91,12 @@ std::vector<ControlLayout> colourCodeControls(const std::vector<ColourCell> &cel
         const int barX = left ? row.leftBarX : row.rightBarX;
         const int boxX = left ? leftBoxX : rightBoxX;
         const ColourCell &cell = cells[i];
-        controls.push_back({ControlKind::Label, cell.bar.c_str(), "", barX, row.barY, barWidth, barHeight});
-        controls.push_back({ControlKind::RoundedShapeBox, cell.box.c_str(), "", boxX, row.barY + 2, boxWidth,
-                            boxHeight});
-        controls.push_back({ControlKind::Label, cell.caption.c_str(), cell.code->caption.data(), boxX,
-                            row.barY + 4, boxWidth, captionHeight});
+        controls.push_back(
+            {ControlKind::Label, cell.bar.c_str(), "", barX, row.barY, barWidth, barHeight});
+        controls.push_back({ControlKind::RoundedShapeBox, cell.box.c_str(), "", boxX, row.barY + 2,
+                            boxWidth, boxHeight});
+        controls.push_back({ControlKind::Label, cell.caption.c_str(), cell.code->caption.data(),
+                            boxX, row.barY + 4, boxWidth, captionHeight});
     }
     return controls;
 }
@@ -108,8 +109,9 @@ QFont fittingFont(QFont font, const QStringList &texts, int room) {
     for (int size = start; size > smallest; --size) {
         font.setPixelSize(size);
         const QFontMetrics metrics(font);
-        if (std::all_of(texts.begin(), texts.end(),
-                        [&](const QString &text) { return metrics.horizontalAdvance(text) <= room; }))
+        if (std::all_of(texts.begin(), texts.end(), [&](const QString &text) {
+                return metrics.horizontalAdvance(text) <= room;
+            }))
             return font;
     }
     font.setPixelSize(smallest);
@@ -171,7 +173,8 @@ VariableListWindow::VariableListWindow(QWidget *owner) : QWidget(owner) {
     int placeholderWidth = 0;
     for (std::string_view row : reference::variableRows) {
         const QString placeholder = toQString(row.substr(0, row.find('\t')));
-        placeholderWidth = std::max(placeholderWidth, list->fontMetrics().horizontalAdvance(placeholder));
+        placeholderWidth =
+            std::max(placeholderWidth, list->fontMetrics().horizontalAdvance(placeholder));
     }
     const int gap = list->fontMetrics().horizontalAdvance(QStringLiteral("  "));
     list->setItemDelegate(new TabStopDelegate(placeholderWidth + gap, list));

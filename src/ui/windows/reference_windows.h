@@ -13,25 +13,25 @@ namespace ui {
 
 // The chat colour and format codes, each caption on a bar of its colour.
 class ColourCodeWindow : public QWidget {
-public:
+  public:
     explicit ColourCodeWindow(QWidget *owner);
 };
 
 // The plugin's console commands in an editable box; nothing reads the box back.
 class CommandListWindow : public QWidget {
-public:
+  public:
     explicit CommandListWindow(QWidget *owner);
 };
 
 // The placeholder variables with their descriptions lined up in a column.
 class VariableListWindow : public QWidget {
-public:
+  public:
     explicit VariableListWindow(QWidget *owner);
 };
 
 // A language chooser whose buttons do nothing: the interface exists in one language only.
 class LanguageWindow : public QWidget {
-public:
+  public:
     explicit LanguageWindow(QWidget *owner);
 };
 
