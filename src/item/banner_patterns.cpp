@@ -25,7 +25,7 @@ const std::array<DyeColour, 16> dyeColours = {{
     {"黑色", "BLACK", {0x1D, 0x1D, 0x21}},
 }};
 
-// Minecraft 1.20.5 renamed seven constants after the game's ids. The diagonals are the trap:
+// Minecraft 1.20.5 renamed eight constants after the game's ids. The diagonals are the trap:
 // the old DIAGONAL_RIGHT is the new DIAGONAL_UP_RIGHT, and the new DIAGONAL_RIGHT is the old
 // DIAGONAL_RIGHT_MIRROR. The captions take left and right from the bearer's side, as the game
 // does, so "右底方" is the square_bottom_left pattern.
