@@ -6,7 +6,7 @@
 #include <regex>
 #include <string>
 
-#include "item/yaml_scalar.h"
+#include "core/yaml_scalar.h"
 #include "support/yaml_read.h"
 
 namespace skilltest {
@@ -16,7 +16,7 @@ namespace skilltest {
 // composed line is read back, so the reader can be swapped for the server's.
 inline std::optional<std::string> readBackFromSkills(const std::string &line) {
     const YAML::Node file =
-        testsupport::readYaml("Mob:\r\n  Skills:\r\n  - " + item::yamlScalar(line) + "\r\n");
+        testsupport::readYaml("Mob:\r\n  Skills:\r\n  - " + core::yamlScalar(line) + "\r\n");
     const YAML::Node entry = file["Mob"]["Skills"][0];
     if (!entry.IsScalar())
         return std::nullopt;
