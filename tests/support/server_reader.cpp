@@ -91,20 +91,22 @@ std::string unescape(std::string_view text) {
 std::string escapeForDump(std::string_view text) {
     std::string out;
     for (const char c : text) {
-        if (c == '\n')
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\n') {
             out += "\\n";
-        else if (c == '\r')
+        } else if (c == '\r') {
             out += "\\r";
-        else if (c == '\t')
+        } else if (c == '\t') {
             out += "\\t";
-        else if (c == '\\')
+        } else if (c == '\\') {
             out += "\\\\";
-        else if (static_cast<unsigned char>(c) < 0x20) {
+        } else if (byte < 0x20 || byte == 0x7F) {
             char code[8];
-            std::snprintf(code, sizeof code, "\\x%02X", static_cast<unsigned char>(c));
+            std::snprintf(code, sizeof code, "\\x%02X", byte);
             out += code;
-        } else
+        } else {
             out += c;
+        }
     }
     return out;
 }
