@@ -3,7 +3,7 @@
 # Sourced by the set-up scripts: installs the Debian packages of a list that are missing.
 
 build_packages="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev fonts-noto-cjk"
-test_packages="clang-format libgtest-dev libyaml-cpp-dev libbenchmark-dev locales desktop-file-utils appstream dpkg-dev file"
+test_packages="clang-format libgtest-dev libyaml-cpp-dev libbenchmark-dev locales desktop-file-utils appstream dpkg-dev file default-jre-headless libyaml-snake-java"
 fuzz_packages="clang"
 
 ensure_packages() {

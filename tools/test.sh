@@ -13,6 +13,8 @@ ensure_packages $build_packages $test_packages
 # The number tests switch to a locale whose decimal separator is a comma; here they must run.
 ensure_locale de_DE.UTF-8
 export VELTRANE_REQUIRE_DECIMAL_COMMA_LOCALE=1
+# Java and SnakeYAML are installed above, so the tests that read files as a server must run.
+export VELTRANE_REQUIRE_SERVER_READER=1
 export QT_QPA_PLATFORM=offscreen
 
 echo "== Formatting and licence headers"
