@@ -57,7 +57,8 @@ RefusedCharacter firstRefused(std::u16string_view text) {
         }
         i += length;
     }
-    return {0, text.empty() ? U'\0' : char32_t(text[0])}; // the whole failed, yet no part
+    // Only a text too long for one call fails as a whole and in no part.
+    return {0, text.empty() ? U'\0' : char32_t(text[0])};
 }
 
 } // namespace
