@@ -5,7 +5,10 @@
 #include <gtest/gtest.h>
 
 #include "support/example_sheets.h"
+// The cross build for Windows has no yaml-cpp.
+#ifdef VELTRANE_YAML_CPP
 #include "support/yaml_read.h"
+#endif
 
 namespace {
 
@@ -172,6 +175,7 @@ TEST(MobConfigQuoting, SingleQuotesAreDoubledInDisplayNameAndKillMessages) {
     EXPECT_NE(text.find("  - 'it''s <target.name>'''\r\n"), std::string::npos);
 }
 
+#ifdef VELTRANE_YAML_CPP
 TEST(MobConfigYaml, TypedTextsReadBackExactly) {
     MobSheet sheet = skeletonKingSheet();
     sheet.displayName = "&6Bob's \"王\" # : [x]";
@@ -190,6 +194,7 @@ TEST(MobConfigYaml, TypedTextsReadBackExactly) {
     EXPECT_EQ(mob["Equipment"][0].as<std::string>(), "IRON_CHESTPLATE:3");
     EXPECT_EQ(mob["AITargetSelectors"][0].as<std::string>(), "1 players");
 }
+#endif
 
 TEST(MobConfigStability, SameSheetGivesIdenticalText) {
     EXPECT_EQ(generate(skeletonKingSheet()), generate(skeletonKingSheet()));
