@@ -5,32 +5,9 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
+#include "platform/cp936.h"
 
 namespace storage {
-namespace {
-
-#ifdef Q_OS_WIN
-// Qt builds without ICU know no legacy code pages; Windows itself always has 936.
-std::optional<QByteArray> encodeCodePage936(const QString &text) {
-    if (text.isEmpty())
-        return QByteArray();
-    const auto *wide = reinterpret_cast<const wchar_t *>(text.utf16());
-    BOOL usedDefault = FALSE;
-    const int size = WideCharToMultiByte(936, WC_NO_BEST_FIT_CHARS, wide, int(text.size()), nullptr,
-                                         0, nullptr, &usedDefault);
-    QByteArray bytes(size, Qt::Uninitialized);
-    WideCharToMultiByte(936, WC_NO_BEST_FIT_CHARS, wide, int(text.size()), bytes.data(), size,
-                        nullptr, &usedDefault);
-    if (usedDefault)
-        return std::nullopt;
-    return bytes;
-}
-#endif
-
-} // namespace
 
 std::optional<QByteArray> encodeGbk(const QString &text) {
     QStringEncoder encoder("GBK");
@@ -45,11 +22,12 @@ std::optional<QByteArray> encodeGbk(const QString &text) {
             return std::nullopt;
         return bytes;
     }
-#ifdef Q_OS_WIN
-    return encodeCodePage936(text);
-#else
-    return std::nullopt;
-#endif
+    // Qt builds without ICU know no legacy code pages; Windows itself always has 936.
+    const std::optional<platform::CodePage936Text> encoded = platform::encodeCodePage936(
+        std::u16string_view(reinterpret_cast<const char16_t *>(text.utf16()), text.size()));
+    if (!encoded || !std::holds_alternative<std::string>(*encoded))
+        return std::nullopt;
+    return QByteArray::fromStdString(std::get<std::string>(*encoded));
 }
 
 QString charactersOutsideGbk(const QString &text) {

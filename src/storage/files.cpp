@@ -9,10 +9,22 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 
+#include "platform/windows_names.h"
+
 namespace storage {
 namespace {
 
-constexpr int maxFileNameBytes = 255;
+// Linux counts a name's length in UTF-8 bytes, Windows in UTF-16 units.
+bool nameTooLong(const QString &name) {
+    const platform::NameLength length = platform::nameLength(
+        std::u16string_view(reinterpret_cast<const char16_t *>(name.utf16()), name.size()));
+#ifdef Q_OS_WIN
+    return length.utf16Units > platform::maxWindowsNameUnits;
+#else
+    constexpr std::size_t maxFileNameBytes = 255;
+    return length.utf8Bytes > maxFileNameBytes;
+#endif
+}
 
 // What is known to stop a write to the target, in words for the user; nothing when only the
 // system's own error text can tell.
@@ -24,7 +36,7 @@ std::optional<QString> knownWriteObstacle(const QFileInfo &target) {
         return QStringLiteral("“%1”不是文件夹").arg(QDir::toNativeSeparators(folder.filePath()));
     if (target.isDir())
         return QStringLiteral("已有同名的文件夹");
-    if (target.fileName().toUtf8().size() > maxFileNameBytes)
+    if (nameTooLong(target.fileName()))
         return QStringLiteral("文件名过长");
     if (!folder.isWritable())
         return QStringLiteral("没有写入该文件夹的权限");
@@ -47,11 +59,9 @@ bool pathHasNameWindowsRefuses(const QString &path) {
 } // namespace
 
 bool windowsRefusesName(const QString &name) {
-    static const QRegularExpression forbidden(QStringLiteral("[<>:\"|?*\\x00-\\x1f]"));
-    static const QRegularExpression device(
-        QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9]) *(\\..*)?$"),
-        QRegularExpression::CaseInsensitiveOption);
-    return forbidden.match(name).hasMatch() || device.match(name).hasMatch();
+    return platform::judgeWindowsName(std::u16string_view(
+               reinterpret_cast<const char16_t *>(name.utf16()), name.size())) !=
+           platform::WindowsNameVerdict::allowed;
 }
 
 QString workingDirectory() {
