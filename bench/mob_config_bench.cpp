@@ -31,7 +31,8 @@ void generateMobConfig(benchmark::State &state) {
     const mob::MobSheet sheet = sheetWithRows(static_cast<std::size_t>(state.range(0)));
     std::size_t bytes = 0;
     for (auto _ : state) {
-        const mob::MobGeneration generation = mob::generateMobConfig(sheet, "");
+        const mob::MobGeneration generation =
+            mob::generateMobConfig(sheet, "", core::TargetServer::Mm4);
         bytes = generation.text.size();
         benchmark::DoNotOptimize(generation.text.data());
     }

@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/yaml_scalar.h"
 
-#include <algorithm>
 #include <array>
+#include <regex>
+
+#include "core/yaml11.h"
 
 namespace core {
 namespace {
@@ -15,33 +17,64 @@ bool isBlank(char c) {
 // Characters that open something other than a plain scalar when they come first.
 constexpr std::string_view leadingIndicators = "[]{},#&*!|>'\"%@`";
 
-// Words that YAML 1.1 readers such as the plugin's resolve to null or to a boolean, which
-// the plugin then prints as "true" or "false" or drops.
-constexpr std::array<std::string_view, 22> resolvedWords = {
-    "~",   "null", "Null", "NULL", "true", "True", "TRUE", "false", "False", "FALSE", "yes",
-    "Yes", "YES",  "no",   "No",   "NO",   "on",   "On",   "ON",    "off",   "Off",   "OFF",
-};
+// The code point of the UTF-8 sequence at i and its length, or nothing for bytes that are
+// no character. The three-byte forms of surrogates decode, so that they can be refused.
+std::optional<std::pair<char32_t, std::size_t>> decodeAt(std::string_view text, std::size_t i) {
+    const auto byte = [&](std::size_t at) { return static_cast<unsigned char>(text[at]); };
+    const unsigned char lead = byte(i);
+    if (lead < 0x80)
+        return std::pair{char32_t(lead), std::size_t(1)};
+    std::size_t length = 0;
+    char32_t point = 0;
+    if ((lead & 0xE0) == 0xC0) {
+        length = 2;
+        point = lead & 0x1F;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3;
+        point = lead & 0x0F;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4;
+        point = lead & 0x07;
+    } else {
+        return std::nullopt;
+    }
+    if (i + length > text.size())
+        return std::nullopt;
+    for (std::size_t k = 1; k < length; ++k) {
+        if ((byte(i + k) & 0xC0) != 0x80)
+            return std::nullopt;
+        point = (point << 6) | (byte(i + k) & 0x3F);
+    }
+    constexpr std::array<char32_t, 5> smallest = {0, 0, 0x80, 0x800, 0x10000};
+    if (point < smallest[length] || point > 0x10FFFF)
+        return std::nullopt;
+    return std::pair{point, length};
+}
+
+bool isUnwritable(char32_t c) {
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029 ||
+           (c >= 0xD800 && c <= 0xDFFF) || c == 0xFEFF || c == 0xFFFE || c == 0xFFFF;
+}
+
+// Full-width digits, signs, point and the letter e, as ASCII; nothing for anything else.
+std::optional<std::string> foldNumberCharacters(std::string_view typed) {
+    std::string ascii;
+    for (std::size_t i = 0; i < typed.size();) {
+        const auto decoded = decodeAt(typed, i);
+        if (!decoded)
+            return std::nullopt;
+        char32_t c = decoded->first;
+        if (c >= 0xFF01 && c <= 0xFF5E)
+            c -= 0xFEE0;
+        if (c >= 0x80)
+            return std::nullopt;
+        ascii += static_cast<char>(c);
+        i += decoded->second;
+    }
+    return ascii;
+}
 
 } // namespace
-
-bool readsBackAsPlainScalar(std::string_view text) {
-    if (text.empty() || isBlank(text.front()) || isBlank(text.back()))
-        return false;
-    if (text.find_first_of("\r\n") != std::string_view::npos)
-        return false;
-    const char first = text.front();
-    if (leadingIndicators.find(first) != std::string_view::npos)
-        return false;
-    // "-", "?" and ":" start an entry, a key or a value only when a blank or the end follows.
-    if ((first == '-' || first == '?' || first == ':') && (text.size() == 1 || isBlank(text[1])))
-        return false;
-    if (text.back() == ':')
-        return false;
-    for (const std::string_view marker : {": ", ":\t", " #", "\t#"})
-        if (text.find(marker) != std::string_view::npos)
-            return false;
-    return std::find(resolvedWords.begin(), resolvedWords.end(), text) == resolvedWords.end();
-}
 
 std::string doubleSingleQuotes(std::string_view text) {
     std::string out;
@@ -54,24 +87,54 @@ std::string doubleSingleQuotes(std::string_view text) {
     return out;
 }
 
-bool isSingleQuotedScalar(std::string_view text) {
-    if (text.size() < 2 || text.front() != '\'' || text.back() != '\'')
-        return false;
-    const std::string_view inside = text.substr(1, text.size() - 2);
-    for (std::size_t i = 0; i < inside.size(); ++i) {
-        if (inside[i] != '\'')
-            continue;
-        if (i + 1 >= inside.size() || inside[i + 1] != '\'')
-            return false;
-        ++i;
+std::string singleQuoted(std::string_view text) {
+    return "'" + doubleSingleQuotes(text) + "'";
+}
+
+bool holdsUnwritableCharacter(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const auto decoded = decodeAt(text, i);
+        if (!decoded || isUnwritable(decoded->first))
+            return true;
+        i += decoded->second;
     }
-    return inside.find_first_of("\r\n") == std::string_view::npos;
+    return false;
+}
+
+bool readsBackAsPlainScalar(std::string_view text) {
+    if (text.empty() || isBlank(text.front()) || isBlank(text.back()))
+        return false;
+    if (holdsUnwritableCharacter(text))
+        return false;
+    const char first = text.front();
+    if (leadingIndicators.find(first) != std::string_view::npos)
+        return false;
+    // "-", "?" and ":" start an entry, a key or a value only when a blank or the end follows.
+    if ((first == '-' || first == '?' || first == ':') && (text.size() == 1 || isBlank(text[1])))
+        return false;
+    if (text.back() == ':')
+        return false;
+    for (const std::string_view marker : {": ", ":\t", " #", "\t#"})
+        if (text.find(marker) != std::string_view::npos)
+            return false;
+    return resolvePlainScalar(text) == PlainScalarKind::String;
 }
 
 std::string yamlScalar(std::string_view text) {
-    if (readsBackAsPlainScalar(text) || isSingleQuotedScalar(text))
+    if (readsBackAsPlainScalar(text))
         return std::string(text);
-    return "'" + doubleSingleQuotes(text) + "'";
+    return singleQuoted(text);
+}
+
+std::optional<std::string> decimalNumber(std::string_view typed) {
+    static const std::regex decimal(
+        "^[-+]?(?:[0-9]+(?:\\.[0-9]*)?|\\.[0-9]+)(?:[eE][-+]?[0-9]+)?$");
+    // The reader takes 010 for octal 8 and 09 for a text.
+    static const std::regex leadingZero("^[-+]?0[0-9]+$");
+    std::optional<std::string> ascii = foldNumberCharacters(typed);
+    if (!ascii || !std::regex_match(*ascii, decimal) || std::regex_match(*ascii, leadingZero))
+        return std::nullopt;
+    return ascii;
 }
 
 } // namespace core

@@ -3,40 +3,49 @@
 #include "item/item_config.h"
 
 #include <array>
-#include <ranges>
 
 #include "core/number.h"
 #include "core/table_row.h"
 #include "core/text.h"
-#include "core/yaml_scalar.h"
 #include "item/attribute_types.h"
 
 namespace item {
 
-std::string buildLoreBlock(std::string_view description) {
+std::string buildLoreBlock(std::string_view description, core::ValueWriter &writer) {
     const std::vector<std::string> lines = core::splitCrLfLines(description);
     if (lines.empty())
         return {};
     std::string out = "  Lore:\r\n";
-    for (const std::string &line : lines) {
+    for (std::size_t i = 0; i < lines.size(); ++i) {
         out += "  - ";
         // Quoted where it would not read back as typed; so is an empty line, which would
         // otherwise read back as null and drop out of the lore.
-        out += core::yamlScalar(line);
+        writer.text(out, "物品描述第" + std::to_string(i + 1) + "行", lines[i]);
         out += "\r\n";
     }
     return out;
 }
 
-std::string buildAttributeBlock(const std::vector<core::ListEntry> &rows) {
+std::string buildAttributeBlock(const std::vector<core::ListEntry> &rows,
+                                core::ValueWriter &writer) {
     std::array<std::string, attributeSlots.size()> sections;
-    for (const core::ListEntry &row : rows | std::views::reverse) {
+    for (std::size_t i = rows.size(); i-- > 0;) {
+        const core::ListEntry &row = rows[i];
         if (!core::tableRow(attributeSlots, row.tag))
             continue;
         // The row text carries four blanks for the list; under the slot header it needs six.
         std::string &section = sections[static_cast<std::size_t>(row.tag)];
         section += "  ";
-        section += row.text;
+        const std::string_view text = row.text;
+        const std::size_t colon = text.find(": ");
+        if (colon == std::string_view::npos) {
+            section += text;
+        } else {
+            // The key and its blank as composed; an empty value stays empty.
+            section += text.substr(0, colon + 2);
+            if (colon + 2 < text.size())
+                writer.number(section, core::rowPlace("物品属性列表", i), text.substr(colon + 2));
+        }
         section += "\r\n";
     }
     std::string out;
@@ -51,37 +60,53 @@ std::string buildAttributeBlock(const std::vector<core::ListEntry> &rows) {
     return out.empty() ? std::string() : "  Attributes:\r\n" + out;
 }
 
-std::string buildEnchantmentBlock(const std::vector<core::ListEntry> &rows) {
+std::string buildEnchantmentBlock(const std::vector<core::ListEntry> &rows,
+                                  core::TargetServer target, core::ValueWriter &writer) {
     if (rows.empty())
         return {};
+    // MythicMobs 4 reads "KEY:level"; the current documentation writes "KEY level".
+    const std::string_view separator = target == core::TargetServer::Mm4 ? ":" : " ";
     std::string out = "  Enchantments:\r\n";
-    for (const core::ListEntry &row : rows | std::views::reverse) {
+    for (std::size_t i = rows.size(); i-- > 0;) {
         out += "  - ";
-        out += row.text;
-        out += ":";
-        out += core::formatInteger(row.tag);
+        writer.text(out, core::rowPlace("物品附魔列表", i),
+                    rows[i].text + std::string(separator) + core::formatInteger(rows[i].tag));
         out += "\r\n";
     }
     return out;
 }
 
-std::string generateItemConfig(const ItemSheet &sheet) {
-    std::string out = sheet.identifier;
+ItemGeneration generateItemConfig(const ItemSheet &sheet, core::TargetServer target) {
+    ItemGeneration result;
+    if (sheet.identifier.empty()) {
+        result.warning = emptyIdentifierWarning;
+        return result;
+    }
+    core::ValueWriter writer;
+    std::string out;
+    writer.identifier(out, "物品编号", sheet.identifier);
+    // Empty fields stay without a value, so the item keeps the plugin's default.
     out += ":\r\n  Id: ";
-    out += sheet.material;
+    if (!sheet.material.empty())
+        writer.text(out, "物品种类", sheet.material);
     out += "\r\n  Data: ";
-    out += sheet.dataValue;
+    if (!sheet.dataValue.empty())
+        writer.number(out, "物品耐久", sheet.dataValue);
     out += "\r\n  Display: ";
-    // An empty name stays without a value, so the item keeps its default name.
     if (!sheet.displayName.empty())
-        out += core::yamlScalar(sheet.displayName);
+        writer.text(out, "物品名称", sheet.displayName);
     out += "\r\n";
-    out += buildLoreBlock(sheet.description);
+    out += buildLoreBlock(sheet.description, writer);
     out += "\r\n";
-    out += buildAttributeBlock(sheet.attributeRows);
+    out += buildAttributeBlock(sheet.attributeRows, writer);
     out += "\r\n";
-    out += buildEnchantmentBlock(sheet.enchantmentRows);
-    return out;
+    out += buildEnchantmentBlock(sheet.enchantmentRows, target, writer);
+    if (writer.refused()) {
+        result.warning = writer.warning();
+        return result;
+    }
+    result.text = std::move(out);
+    return result;
 }
 
 std::vector<core::NamedText> itemSheetTexts(const ItemSheet &sheet) {

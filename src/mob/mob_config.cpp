@@ -6,8 +6,9 @@
 #include <ranges>
 
 #include "core/table_row.h"
-#include "core/yaml_scalar.h"
+#include "core/value_writer.h"
 #include "mob/entity_types.h"
+#include "mob/mob_options.h"
 
 namespace mob {
 namespace {
@@ -15,17 +16,18 @@ namespace {
 struct EquipmentField {
     std::string MobSheet::*field;
     std::string_view caption;
-    std::string_view suffix;
+    std::string_view oldSlot; // "BOW:0": the slot number MythicMobs 4 reads
+    std::string_view slot;    // "BOW HAND": the slot name MythicMobs 5 reads
 };
 
-// In the order they are written; the number is the plugin's equipment slot.
+// In the order they are written.
 constexpr std::array<EquipmentField, 6> equipmentFields = {{
-    {&MobSheet::chestplate, "胸甲", ":3\r\n"},
-    {&MobSheet::mainHand, "主手", ":0\r\n"},
-    {&MobSheet::helmet, "头盔", ":4\r\n"},
-    {&MobSheet::offHand, "副手", ":5\r\n"},
-    {&MobSheet::boots, "靴子", ":1\r\n"},
-    {&MobSheet::leggings, "护腿", ":2\r\n"},
+    {&MobSheet::chestplate, "胸甲", ":3", " CHEST"},
+    {&MobSheet::mainHand, "主手", ":0", " HAND"},
+    {&MobSheet::helmet, "头盔", ":4", " HEAD"},
+    {&MobSheet::offHand, "副手", ":5", " OFFHAND"},
+    {&MobSheet::boots, "靴子", ":1", " FEET"},
+    {&MobSheet::leggings, "护腿", ":2", " LEGS"},
 }};
 
 struct BaseCheck {
@@ -40,38 +42,77 @@ constexpr std::array<BaseCheck, 4> baseChecks = {{
     {&MobSheet::damage, "请输入怪物伤害!"},
 }};
 
-// Lists are written from their bottom row to their top row.
-void appendRowsBottomUp(std::string &out, const std::vector<core::ListEntry> &rows,
-                        std::string_view prefix, std::string_view suffix) {
-    for (const core::ListEntry &row : rows | std::views::reverse) {
-        out += prefix;
-        out += row.text;
-        out += suffix;
-    }
+constexpr std::string_view listMarker = "  - ";
+
+// A row that is a whole list item ("  - exp 10 1"): its words are one value after the marker.
+void appendListItem(std::string &out, core::ValueWriter &writer, const std::string &place,
+                    std::string_view row) {
+    out += listMarker;
+    if (row.starts_with(listMarker))
+        row.remove_prefix(listMarker.size());
+    writer.text(out, place, row);
+    out += "\r\n";
 }
 
-std::string buildKillMessageSection(const MobSheet &sheet) {
-    if (sheet.killMessageRows.empty())
-        return {};
-    std::string out = "  KillMessages:\r\n";
-    for (const core::ListEntry &row : sheet.killMessageRows | std::views::reverse) {
-        out += "  - '";
-        out += core::doubleSingleQuotes(row.text);
-        out += "'\r\n";
-    }
+// Lists are written from their bottom row to their top row; rows are named by their place
+// in the list as shown, top row first.
+template <class Write>
+void forRowsBottomUp(const std::vector<core::ListEntry> &rows, std::string_view list, Write write) {
+    for (std::size_t i = rows.size(); i-- > 0;)
+        write(rows[i], core::rowPlace(list, i));
+}
+
+std::string buildDrops(const MobSheet &sheet, core::ValueWriter &writer) {
+    std::string out;
+    forRowsBottomUp(sheet.dropRows, "掉落数据列表",
+                    [&](const core::ListEntry &row, const std::string &place) {
+                        appendListItem(out, writer, place, row.text);
+                    });
     return out;
 }
 
-std::string buildAiSection(const MobSheet &sheet) {
+// "Key: value", the key as the target reads it and the value written as what it holds.
+std::string buildOptions(const MobSheet &sheet, core::TargetServer target,
+                         core::ValueWriter &writer) {
+    std::string out;
+    forRowsBottomUp(sheet.optionRows, "属性数据列表",
+                    [&](const core::ListEntry &row, const std::string &place) {
+                        out += "    ";
+                        const std::string_view text = row.text;
+                        const std::size_t colon = text.find(": ");
+                        if (colon == std::string_view::npos) {
+                            writer.text(out, place, text);
+                        } else {
+                            out += optionKeyFor(text.substr(0, colon + 1), target);
+                            out += ' ';
+                            writer.optionValue(out, place, text.substr(colon + 2));
+                        }
+                        out += "\r\n";
+                    });
+    return out;
+}
+
+std::string buildKillMessageSection(const MobSheet &sheet, core::ValueWriter &writer) {
+    if (sheet.killMessageRows.empty())
+        return {};
+    std::string out = "  KillMessages:\r\n";
+    forRowsBottomUp(sheet.killMessageRows, "击杀信息列表",
+                    [&](const core::ListEntry &row, const std::string &place) {
+                        out += listMarker;
+                        writer.quoted(out, place, row.text);
+                        out += "\r\n";
+                    });
+    return out;
+}
+
+std::string buildAiSection(const MobSheet &sheet, core::ValueWriter &writer) {
     std::string goals;
     std::string targets;
-    for (const core::ListEntry &row : sheet.aiRows | std::views::reverse) {
-        if (row.tag != 0 && row.tag != 1)
-            continue;
-        std::string &lines = row.tag == 0 ? goals : targets;
-        lines += row.text;
-        lines += "\r\n";
-    }
+    forRowsBottomUp(sheet.aiRows, "AI数据列表",
+                    [&](const core::ListEntry &row, const std::string &place) {
+                        if (row.tag == 0 || row.tag == 1)
+                            appendListItem(row.tag == 0 ? goals : targets, writer, place, row.text);
+                    });
     std::string out;
     if (!goals.empty()) {
         out += "  AIGoalSelectors:\r\n";
@@ -94,22 +135,24 @@ std::string resolveEntityTypeKey(int selectedIndex, std::string_view previousKey
     return std::string(previousKey);
 }
 
-std::string buildEquipmentSection(const MobSheet &sheet) {
+std::string buildEquipmentSection(const MobSheet &sheet, core::TargetServer target,
+                                  core::ValueWriter &writer) {
     std::string entries;
     for (const EquipmentField &slot : equipmentFields) {
         const std::string &text = sheet.*slot.field;
         if (text.empty())
             continue;
-        entries += "  - ";
-        entries += text;
-        entries += slot.suffix;
+        const std::string entry =
+            text + std::string(target == core::TargetServer::Mm4 ? slot.oldSlot : slot.slot);
+        appendListItem(entries, writer, std::string(slot.caption), entry);
     }
     if (entries.empty())
         return entries;
     return entries.insert(0, "  Equipment:\r\n");
 }
 
-MobGeneration generateMobConfig(const MobSheet &sheet, std::string_view previousEntityTypeKey) {
+MobGeneration generateMobConfig(const MobSheet &sheet, std::string_view previousEntityTypeKey,
+                                core::TargetServer target) {
     MobGeneration result;
     result.entityTypeKey = resolveEntityTypeKey(sheet.entityType, previousEntityTypeKey);
     for (const BaseCheck &check : baseChecks) {
@@ -119,25 +162,31 @@ MobGeneration generateMobConfig(const MobSheet &sheet, std::string_view previous
         }
     }
 
-    std::string &out = result.text;
-    out += sheet.identifier;
+    core::ValueWriter writer;
+    std::string out;
+    writer.identifier(out, "怪物编号", sheet.identifier);
     out += ":\r\n  Type: ";
     out += result.entityTypeKey;
-    out += "\r\n  Display: '";
-    out += core::doubleSingleQuotes(sheet.displayName);
-    out += "'\r\n  Health: ";
-    out += sheet.health;
+    out += "\r\n  Display: ";
+    writer.quoted(out, "怪物名称", sheet.displayName);
+    out += "\r\n  Health: ";
+    writer.number(out, "怪物血量", sheet.health);
     out += "\r\n  Damage: ";
-    out += sheet.damage;
+    writer.number(out, "怪物伤害", sheet.damage);
     out += "\r\n  Drops:\r\n";
-    appendRowsBottomUp(out, sheet.dropRows, "", "\r\n");
-    out += buildEquipmentSection(sheet);
+    out += buildDrops(sheet, writer);
+    out += buildEquipmentSection(sheet, target, writer);
     out += "  Options:\r\n";
-    appendRowsBottomUp(out, sheet.optionRows, "    ", "\r\n");
+    out += buildOptions(sheet, target, writer);
     out += "\r\n";
-    out += buildKillMessageSection(sheet);
+    out += buildKillMessageSection(sheet, writer);
     out += "\r\n";
-    out += buildAiSection(sheet);
+    out += buildAiSection(sheet, writer);
+    if (writer.refused()) {
+        result.warning = writer.warning();
+        return result;
+    }
+    result.text = std::move(out);
     return result;
 }
 

@@ -116,6 +116,21 @@ constexpr std::array<EntityOptions, 14> entityOptionTable = {{
 
 const std::span<const EntityOptions> entityOptions = entityOptionTable;
 
+std::string_view optionKeyFor(std::string_view key, core::TargetServer target) {
+    // The current documentation's names for keys the tables learnt under older names.
+    static constexpr std::array<std::pair<std::string_view, std::string_view>, 4> renamed = {{
+        {"VillagerType:", "Profession:"},
+        {"HorseSaddled:", "Saddled:"},
+        {"HorseTamed:", "Tamed:"},
+        {"HorseCarryingChest:", "CarryingChest:"},
+    }};
+    if (target == core::TargetServer::Mm5)
+        for (const auto &[old, current] : renamed)
+            if (key == old)
+                return current;
+    return key;
+}
+
 EntityOptions entityOptionsFor(std::string_view entityCaption) {
     const auto found =
         std::ranges::find(entityOptionTable, entityCaption, &EntityOptions::entityCaption);

@@ -6,6 +6,7 @@
 #include <span>
 #include <string_view>
 
+#include "core/target_server.h"
 #include "mob/row_outcome.h"
 
 namespace mob {
@@ -32,6 +33,9 @@ extern const std::span<const EntityOptions> entityOptions;
 // The entry whose caption equals the entity caption byte for byte; for any other caption,
 // or none, the count text "0个" and no rows.
 EntityOptions entityOptionsFor(std::string_view entityCaption);
+
+// The option key ("VillagerType:") as the target server reads it: MythicMobs 5 renamed some.
+std::string_view optionKeyFor(std::string_view key, core::TargetServer target);
 
 inline constexpr std::string_view emptyOptionValueWarning = "请输入属性数值！";
 

@@ -36,24 +36,43 @@ std::optional<QString> configFilePath(const QString &folder, const QString &iden
     return hostPath({configFolderPath(folder), hostPath(parts) + QStringLiteral(".yml")});
 }
 
-std::optional<SaveRefusal> saveConfigFile(const QString &folder, const QString &identifier,
-                                          const std::string &text,
-                                          const std::vector<core::NamedText> &texts) {
+std::optional<SaveRefusal> refuseConfigPath(const QString &folder, const QString &identifier) {
+    if (configFilePath(folder, identifier))
+        return std::nullopt;
+    return SaveRefusal{SaveRefusal::Kind::OutsideFolder,
+                       QStringLiteral("编号“%1”指向%2文件夹以外的位置，请修改编号！")
+                           .arg(identifier, configFolderPath(folder))};
+}
+
+std::variant<QByteArray, SaveRefusal> encodeConfigText(const std::string &text,
+                                                       const std::vector<core::NamedText> &texts,
+                                                       core::TargetServer target) {
+    // The generators refuse what UTF-8 cannot carry, so the text is written as it is.
+    if (target == core::TargetServer::Mm5)
+        return QByteArray::fromStdString(text);
+    const QString unicodeText = fromUtf8(text);
+    if (std::optional<QByteArray> bytes = encodeGbk(unicodeText))
+        return *std::move(bytes);
     for (const core::NamedText &named : texts) {
         const QString outside = charactersOutsideGbk(fromUtf8(named.text));
         if (!outside.isEmpty())
             return unencodable(fromUtf8(named.place), outside);
     }
-    const QString unicodeText = fromUtf8(text);
-    const std::optional<QByteArray> bytes = encodeGbk(unicodeText);
-    if (!bytes)
-        return unencodable(QStringLiteral("配置文本"), charactersOutsideGbk(unicodeText));
+    return unencodable(QStringLiteral("配置文本"), charactersOutsideGbk(unicodeText));
+}
+
+std::optional<SaveRefusal> saveConfigFile(const QString &folder, const QString &identifier,
+                                          const std::string &text,
+                                          const std::vector<core::NamedText> &texts,
+                                          core::TargetServer target) {
+    std::variant<QByteArray, SaveRefusal> encoded = encodeConfigText(text, texts, target);
+    if (auto *refusal = std::get_if<SaveRefusal>(&encoded))
+        return *refusal;
+    const QByteArray &bytes = std::get<QByteArray>(encoded);
+    if (std::optional<SaveRefusal> refusal = refuseConfigPath(folder, identifier))
+        return refusal;
     const std::optional<QString> path = configFilePath(folder, identifier);
-    if (!path)
-        return SaveRefusal{SaveRefusal::Kind::OutsideFolder,
-                           QStringLiteral("编号“%1”指向%2文件夹以外的位置，请修改编号！")
-                               .arg(identifier, configFolderPath(folder))};
-    if (const std::optional<QString> reason = writeWholeFile(*path, *bytes))
+    if (const std::optional<QString> reason = writeWholeFile(*path, bytes))
         return SaveRefusal{SaveRefusal::Kind::WriteFailed,
                            QStringLiteral("无法写入文件“%1”：%2。").arg(*path, *reason)};
     return std::nullopt;

@@ -4,11 +4,15 @@
 
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
+
+#include <QByteArray>
 
 #include <QString>
 
 #include "core/named_text.h"
+#include "core/target_server.h"
 
 namespace storage {
 
@@ -31,12 +35,23 @@ struct SaveRefusal {
     QString text;
 };
 
-// Writes a generated config text as GBK. Refuses a text with characters GBK cannot hold
-// (naming the place from texts), an identifier that leaves the folder, and a write that
-// fails; an existing file then stays as it was. Nothing comes back only when the file holds
-// exactly the text's bytes.
+// The refusal of an identifier whose file would lie outside the folder, or nothing.
+std::optional<SaveRefusal> refuseConfigPath(const QString &folder, const QString &identifier);
+
+// Writes a generated config text in the code page the target server reads: GBK for
+// MythicMobs 4, UTF-8 without byte-order mark for MythicMobs 5. Refuses a text with characters
+// GBK cannot hold (naming the place from texts), an identifier that leaves the folder, and a
+// write that fails; an existing file then stays as it was. Nothing comes back only when the
+// file holds exactly the text's bytes.
 std::optional<SaveRefusal> saveConfigFile(const QString &folder, const QString &identifier,
                                           const std::string &text,
-                                          const std::vector<core::NamedText> &texts);
+                                          const std::vector<core::NamedText> &texts,
+                                          core::TargetServer target);
+
+// The bytes of a config text as the target server reads them, or the refusal naming the
+// first place whose characters the code page cannot hold.
+std::variant<QByteArray, SaveRefusal> encodeConfigText(const std::string &text,
+                                                       const std::vector<core::NamedText> &texts,
+                                                       core::TargetServer target);
 
 } // namespace storage

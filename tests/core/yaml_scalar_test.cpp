@@ -6,97 +6,172 @@
 
 #include <gtest/gtest.h>
 
-#include "support/yaml_read.h"
+#include "core/value_writer.h"
+#include "core/yaml11.h"
+#include "support/server_reader.h"
 
+// The writing rules held against the server's own reader: every text is written into a
+// small file, read back as a Bukkit server reads it, and compared with what was typed.
 namespace {
 
-// How a value reads back from the two places the item config puts user texts: after a
-// mapping key and as a sequence entry. Nothing when it does not read back as one string in
-// both places, or reads back differently in them.
-std::optional<std::string> readBack(const std::string &value) {
-    const std::string document = "Item:\r\n  Display: " + value + "\r\n  Lore:\r\n  - " + value +
-                                 "\r\n  - end\r\n  Id: STONE\r\n";
-    try {
-        const YAML::Node item = testsupport::readYaml(document)["Item"];
-        if (!item.IsMap() || item["Id"].as<std::string>() != "STONE" || item["Lore"].size() != 2)
-            return std::nullopt;
-        const YAML::Node display = item["Display"];
-        const YAML::Node line = item["Lore"][0];
-        if (!display.IsScalar() || !line.IsScalar() ||
-            display.as<std::string>() != line.as<std::string>())
-            return std::nullopt;
-        return display.as<std::string>();
-    } catch (const YAML::Exception &) {
+using core::PlainScalarKind;
+using testsupport::ServerCharset;
+
+// What the server makes of a value written after "Display: " and as the first entry of a
+// list, in one file read as UTF-8; nothing when the file is rejected or the two differ.
+struct Reading {
+    std::string type;
+    std::string value;
+    friend bool operator==(const Reading &, const Reading &) = default;
+};
+std::optional<Reading> serverReading(const std::string &written) {
+    const testsupport::ServerTree tree = testsupport::readAsServer(
+        "Item:\r\n  Display: " + written + "\r\n  Lore:\r\n  - " + written + "\r\n  - end\r\n",
+        ServerCharset::Utf8);
+    const testsupport::ServerLeaf *display = tree.find("Item.Display");
+    const testsupport::ServerLeaf *line = tree.find("Item.Lore[0]");
+    const testsupport::ServerLeaf *end = tree.find("Item.Lore[1]");
+    if (!tree.loaded() || !line || !end || end->value != "end")
         return std::nullopt;
+    // A null drops the key from its section but stays in the list.
+    const Reading fromLine{line->type, line->value};
+    if (display ? Reading{display->type, display->value} != fromLine : line->type != "null")
+        return std::nullopt;
+    return fromLine;
+}
+
+std::string kindName(PlainScalarKind kind) {
+    switch (kind) {
+    case PlainScalarKind::String:
+        return "string";
+    case PlainScalarKind::Null:
+        return "null";
+    case PlainScalarKind::Bool:
+        return "bool";
+    case PlainScalarKind::Int:
+        return "int";
+    case PlainScalarKind::Float:
+        return "double";
+    case PlainScalarKind::Timestamp:
+        return "date";
+    case PlainScalarKind::Merge:
+        return "merge";
+    case PlainScalarKind::Value:
+        return "value";
+    }
+    return {};
+}
+
+// Plain texts and the kind the server resolves them to.
+const std::vector<std::pair<std::string, PlainScalarKind>> resolutionCases = {
+    {"Sword", PlainScalarKind::String},
+    {"烈焰之剑", PlainScalarKind::String},
+    {"yes", PlainScalarKind::Bool},
+    {"Off", PlainScalarKind::Bool},
+    {"nUll", PlainScalarKind::String},
+    {"~", PlainScalarKind::Null},
+    {"null", PlainScalarKind::Null},
+    {"100", PlainScalarKind::Int},
+    {"-1", PlainScalarKind::Int},
+    {"010", PlainScalarKind::Int},
+    {"0x1F", PlainScalarKind::Int},
+    {"0b101", PlainScalarKind::Int},
+    {"1_000", PlainScalarKind::Int},
+    {"12:30", PlainScalarKind::Int},
+    {"09", PlainScalarKind::String},
+    {"0.5", PlainScalarKind::Float},
+    {"1e3", PlainScalarKind::Float},
+    {".5", PlainScalarKind::Float},
+    {"1:30.5", PlainScalarKind::Float},
+    {".inf", PlainScalarKind::Float},
+    {"-.Inf", PlainScalarKind::Float},
+    {".NaN", PlainScalarKind::Float},
+    {"2024-01-01", PlainScalarKind::Timestamp},
+    {"2024-1-1 10:00:00", PlainScalarKind::Timestamp},
+    {"1.2.3", PlainScalarKind::String},
+    {"12:60", PlainScalarKind::String},
+    {"0x", PlainScalarKind::String},
+    {"+", PlainScalarKind::String},
+    {"1e", PlainScalarKind::String},
+    {"2024-01-01x", PlainScalarKind::String},
+};
+
+TEST(PlainScalarResolution, AgreesWithTheServer) {
+    SKIP_WITHOUT_SERVER_READER();
+    for (const auto &[text, kind] : resolutionCases) {
+        EXPECT_EQ(core::resolvePlainScalar(text), kind) << text;
+        const std::optional<Reading> reading = serverReading(text);
+        ASSERT_TRUE(reading.has_value()) << text;
+        EXPECT_EQ(reading->type, kindName(kind)) << text;
     }
 }
 
-struct Case {
-    std::string text;
-    bool plain;
+// Texts a user may type anywhere: each must be written so that the server reads it back as
+// typed, and left as typed when it already reads back so.
+const std::vector<std::string> typedTexts = {
+    "Sword", "烈焰之剑",   "Bob's",      "say \"hi\"", "a:b",   "http://x.y",
+    "a#b",   "-x",         "?x",         ":x",         "a -b",  "a[b]{c},d",
+    "a]",    "---",        "a&b*c!",     "？：＃",     "nUll",  "",
+    "&c剑",  "&",          "*a",         "!x",         "%x",    "@x",
+    "`x",    "'x",         "\"x",        "[x",         "]x",    "{x",
+    "}x",    ",x",         "|x",         ">x",         "#x",    "- x",
+    "-",     "? x",        "?",          ": x",        ":",     "a: b",
+    "a:",    "a #b",       " a",         "a ",         "~",     "null",
+    "yes",   "No",         "ON",         "off",        "true",  "False",
+    "100",   "-1",         "010",        "0x1F",       "1_000", "12:30",
+    "1e3",   ".inf",       "2024-01-01", "<<",         "=",     "'a''b'",
+    "''",    "'&c剑'",     "it's",       "'&c' '&d'",  " 'x' ", "<target.name>被击杀了",
+    "😀",     "&l&n粗体&r",
 };
 
-// Texts whose plain form yaml-cpp reads back as typed exactly when the rule says so.
-const std::vector<Case> syntaxCases = {
-    {"Sword", true},     {"烈焰之剑", true},   {"Bob's", true},  {"say \"hi\"", true},
-    {"a:b", true},       {"http://x.y", true}, {"a#b", true},    {"-x", true},
-    {"-1", true},        {"?x", true},         {":x", true},     {"a -b", true},
-    {"a[b]{c},d", true}, {"a]", true},         {"100", true},    {"---", true},
-    {"a&b*c!", true},    {"a\tb", true},       {"？：＃", true}, {"nUll", true},
-    {"", false},         {"&c剑", false},      {"&", false},     {"*a", false},
-    {"!x", false},       {"%x", false},        {"@x", false},    {"`x", false},
-    {"'x", false},       {"\"x", false},       {"[x", false},    {"]x", false},
-    {"{x", false},       {"}x", false},        {",x", false},    {"|x", false},
-    {">x", false},       {"#x", false},        {"- x", false},   {"-", false},
-    {"? x", false},      {"?", false},         {": x", false},   {":", false},
-    {"a: b", false},     {"a:\tb", false},     {"a:", false},    {"a #b", false},
-    {"a\t#b", false},    {" a", false},        {"a ", false},    {"\ta", false},
-    {"~", false},        {"null", false},      {"Null", false},  {"NULL", false},
-    {"'a''b'", false},   {"''", false},
-};
-
-// Words yaml-cpp reads back as typed but YAML 1.1 readers, the plugin's among them, take
-// for booleans: the rule quotes them too.
-const std::vector<std::string> booleanWords = {"yes", "No", "ON", "off", "true", "False"};
-
-TEST(PlainScalarRule, AgreesWithYamlCpp) {
-    for (const Case &c : syntaxCases) {
-        EXPECT_EQ(core::readsBackAsPlainScalar(c.text), c.plain) << "[" << c.text << "]";
-        EXPECT_EQ(readBack(c.text) == c.text, c.plain) << "[" << c.text << "]";
-    }
-    for (const std::string &word : booleanWords) {
-        EXPECT_FALSE(core::readsBackAsPlainScalar(word)) << word;
-        EXPECT_EQ(readBack(word), word);
-    }
-}
-
-TEST(PlainScalarRule, EveryWrittenValueReadsBackAsTyped) {
-    std::vector<std::string> texts = booleanWords;
-    for (const Case &c : syntaxCases)
-        if (!core::isSingleQuotedScalar(c.text))
-            texts.push_back(c.text);
-    for (const std::string extra : {"'", "it's", "'&c' '&d'", "'a'b'", " 'x' "})
-        texts.push_back(extra);
-    for (const std::string &text : texts) {
-        const std::string written = core::yamlScalar(text);
-        EXPECT_EQ(readBack(written), text) << "[" << text << "] written as [" << written << "]";
-        if (core::readsBackAsPlainScalar(text)) {
-            EXPECT_EQ(written, text);
+TEST(WrittenScalar, ReadsBackAsTypedOnTheServer) {
+    SKIP_WITHOUT_SERVER_READER();
+    for (const std::string &typed : typedTexts) {
+        const std::string written = core::yamlScalar(typed);
+        EXPECT_EQ(serverReading(written), (Reading{"string", typed}))
+            << "[" << typed << "] written as [" << written << "]";
+        if (core::readsBackAsPlainScalar(typed)) {
+            EXPECT_EQ(written, typed);
         }
     }
 }
 
-TEST(SingleQuotedScalar, LeftAsTypedOnlyWhenComplete) {
-    const std::vector<std::pair<std::string, std::string>> cases = {
-        {"'&c剑'", "'&c剑'"},    {"''", "''"},
-        {"'it''s'", "'it''s'"},  {"'", "''''"},
-        {"'a'b'", "'''a''b'''"}, {"'a' b", "'''a'' b'"},
-        {"'a'''", "'a'''"},      {"'a''", "'''a'''''"},
+TEST(WrittenScalar, UnwritableCharacters) {
+    const std::vector<std::pair<std::string, bool>> cases = {
+        {"a b", false},
+        {"木桩", false},
+        {"😀", false},
+        {"a\tb", true},
+        {"a\rb", true},
+        {"a\nb", true},
+        {std::string("a\0b", 3), true},
+        {"a\x7F", true},
+        {"a\xC2\x85", true},
+        {"a\xC2\x9F", true},
+        {"a\xE2\x80\xA8", true},
+        {"a\xE2\x80\xA9", true},
+        {"\xED\xA0\x80", true},
+        {"\xED\xBF\xBF", true},
+        {"\xFF", true},
+        {"\xE6\x9C", true},
+        {"\xEF\xBB\xBF"
+         "a",
+         true},
     };
-    for (const auto &[typed, written] : cases) {
-        EXPECT_EQ(core::yamlScalar(typed), written) << typed;
-        EXPECT_TRUE(readBack(written).has_value()) << written;
-    }
+    for (const auto &[text, unwritable] : cases)
+        EXPECT_EQ(core::holdsUnwritableCharacter(text), unwritable) << core::visibleText(text);
+}
+
+TEST(DecimalNumber, AsciiFormWhenTheServerReadsTheSameNumber) {
+    const std::vector<std::pair<std::string, std::optional<std::string>>> cases = {
+        {"200", "200"}, {"0", "0"},     {"-3", "-3"},       {"+5", "+5"},   {"0.5", "0.5"},
+        {".5", ".5"},   {"10.", "10."}, {"1e5", "1e5"},     {"１２", "12"}, {"０．５", "0.5"},
+        {"－１", "-1"}, {"09", {}},     {"010", {}},        {"007", {}},    {"1_000", {}},
+        {"0x1F", {}},   {"12:30", {}},  {"2024-01-01", {}}, {"abc", {}},    {"", {}},
+        {" 1", {}},     {"1 ", {}},     {"0.5abc", {}},     {".inf", {}},
+    };
+    for (const auto &[typed, ascii] : cases)
+        EXPECT_EQ(core::decimalNumber(typed), ascii) << typed;
 }
 
 TEST(DoubleSingleQuotes, DoublesEveryQuote) {

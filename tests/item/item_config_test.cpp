@@ -11,6 +11,29 @@
 
 namespace {
 
+// The text of a sheet for MythicMobs 4, which every example here must give.
+std::string itemText(const item::ItemSheet &sheet) {
+    const item::ItemGeneration generation =
+        item::generateItemConfig(sheet, core::TargetServer::Mm4);
+    EXPECT_TRUE(generation.ready()) << generation.warning;
+    return generation.text;
+}
+
+std::string loreBlock(std::string_view description) {
+    core::ValueWriter writer;
+    return item::buildLoreBlock(description, writer);
+}
+
+std::string attributeBlock(const std::vector<core::ListEntry> &rows) {
+    core::ValueWriter writer;
+    return item::buildAttributeBlock(rows, writer);
+}
+
+std::string enchantmentBlock(const std::vector<core::ListEntry> &rows) {
+    core::ValueWriter writer;
+    return item::buildEnchantmentBlock(rows, core::TargetServer::Mm4, writer);
+}
+
 using core::ListEntry;
 using item::ItemSheet;
 using Rows = std::vector<ListEntry>;
@@ -32,24 +55,24 @@ ItemSheet fireSwordSheet() {
 // as an anchor with no value. The slot sections stand under their parent key Attributes,
 // each header four blanks deep and its rows six.
 TEST(ItemConfigExamples, FireSword) {
-    EXPECT_EQ(item::generateItemConfig(fireSwordSheet()), "FireSword:\r\n"
-                                                          "  Id: DIAMOND_SWORD\r\n"
-                                                          "  Data: 0\r\n"
-                                                          "  Display: '&c烈焰之剑'\r\n"
-                                                          "  Lore:\r\n"
-                                                          "  - 第一行\r\n"
-                                                          "  - 第二行\r\n"
-                                                          "\r\n"
-                                                          "  Attributes:\r\n"
-                                                          "    All:\r\n"
-                                                          "      MovementSpeed: 0.1\r\n"
-                                                          "    MainHand:\r\n"
-                                                          "      AttackSpeed: 1.6\r\n"
-                                                          "      Damage: 10\r\n"
-                                                          "\r\n"
-                                                          "  Enchantments:\r\n"
-                                                          "  - DAMAGE_ALL:5\r\n"
-                                                          "  - FIRE_ASPECT:2\r\n");
+    EXPECT_EQ(itemText(fireSwordSheet()), "FireSword:\r\n"
+                                          "  Id: DIAMOND_SWORD\r\n"
+                                          "  Data: 0\r\n"
+                                          "  Display: '&c烈焰之剑'\r\n"
+                                          "  Lore:\r\n"
+                                          "  - 第一行\r\n"
+                                          "  - 第二行\r\n"
+                                          "\r\n"
+                                          "  Attributes:\r\n"
+                                          "    All:\r\n"
+                                          "      MovementSpeed: 0.1\r\n"
+                                          "    MainHand:\r\n"
+                                          "      AttackSpeed: 1.6\r\n"
+                                          "      Damage: 10\r\n"
+                                          "\r\n"
+                                          "  Enchantments:\r\n"
+                                          "  - DAMAGE_ALL:5\r\n"
+                                          "  - FIRE_ASPECT:2\r\n");
 }
 
 // Quoted display name for the same reason as above; the Data line keeps its trailing blank.
@@ -59,19 +82,25 @@ TEST(ItemConfigExamples, GemWithEmptyDataAndOnlyAnEnchantment) {
     sheet.material = "EMERALD";
     sheet.displayName = "&a宝石";
     sheet.enchantmentRows = {{"DURABILITY", 3}};
-    EXPECT_EQ(item::generateItemConfig(sheet), "Gem:\r\n"
-                                               "  Id: EMERALD\r\n"
-                                               "  Data: \r\n"
-                                               "  Display: '&a宝石'\r\n"
-                                               "\r\n"
-                                               "\r\n"
-                                               "  Enchantments:\r\n"
-                                               "  - DURABILITY:3\r\n");
+    EXPECT_EQ(itemText(sheet), "Gem:\r\n"
+                               "  Id: EMERALD\r\n"
+                               "  Data: \r\n"
+                               "  Display: '&a宝石'\r\n"
+                               "\r\n"
+                               "\r\n"
+                               "  Enchantments:\r\n"
+                               "  - DURABILITY:3\r\n");
 }
 
-TEST(ItemConfigExamples, EmptySheetGivesTheBaseLinesAndTwoEmptyLines) {
-    EXPECT_EQ(item::generateItemConfig(ItemSheet{}),
-              ":\r\n  Id: \r\n  Data: \r\n  Display: \r\n\r\n\r\n");
+TEST(ItemConfigExamples, OnlyAnIdentifierGivesTheBaseLinesAndTwoEmptyLines) {
+    ItemSheet sheet;
+    sheet.identifier = "Stone";
+    EXPECT_EQ(itemText(sheet), "Stone:\r\n  Id: \r\n  Data: \r\n  Display: \r\n\r\n\r\n");
+}
+
+TEST(ItemConfigExamples, AnEmptyIdentifierIsRefusedLikeTheMobOne) {
+    EXPECT_EQ(item::generateItemConfig(ItemSheet{}, core::TargetServer::Mm4).warning,
+              "请输入物品编号!");
 }
 
 TEST(ItemConfigLore, OneEntryPerLineBetweenCrLf) {
@@ -85,11 +114,11 @@ TEST(ItemConfigLore, OneEntryPerLineBetweenCrLf) {
         {"A\r\n\r\n", "  - A\r\n  - ''\r\n"},
         {"第一行\r\n第二行", "  - 第一行\r\n  - 第二行\r\n"},
         {"  ", "  - '  '\r\n"},
-        {"&7锋利 #1\r\n'&c剑'\r\nit's", "  - '&7锋利 #1'\r\n  - '&c剑'\r\n  - it's\r\n"},
-        {"A\nB", "  - 'A\nB'\r\n"}, // a lone LF is not a line break
+        {"&7锋利 #1\r\n'&c剑'\r\nit's", "  - '&7锋利 #1'\r\n  - '''&c剑'''\r\n  - it's\r\n"},
+        {"100\r\nyes", "  - '100'\r\n  - 'yes'\r\n"},
     };
     for (const auto &[description, entries] : cases) {
-        const std::string block = item::buildLoreBlock(description);
+        const std::string block = loreBlock(description);
         EXPECT_EQ(block, entries.empty() ? "" : "  Lore:\r\n" + entries) << description;
     }
 }
@@ -108,8 +137,7 @@ TEST(ItemConfigAttributes, SectionsInSlotOrderRowsFromTheBottomUp) {
         {{{"    Health: ", 3}}, "    Head:\r\n      Health: \r\n"},
     };
     for (const auto &[rows, sections] : cases)
-        EXPECT_EQ(item::buildAttributeBlock(rows),
-                  sections.empty() ? "" : "  Attributes:\r\n" + sections);
+        EXPECT_EQ(attributeBlock(rows), sections.empty() ? "" : "  Attributes:\r\n" + sections);
 }
 
 TEST(ItemConfigEnchantments, KeyColonLevelFromTheBottomUp) {
@@ -122,8 +150,7 @@ TEST(ItemConfigEnchantments, KeyColonLevelFromTheBottomUp) {
         {{{"MENDING", 1}, {"MENDING", 1}}, "  - MENDING:1\r\n  - MENDING:1\r\n"},
     };
     for (const auto &[rows, lines] : cases)
-        EXPECT_EQ(item::buildEnchantmentBlock(rows),
-                  lines.empty() ? "" : "  Enchantments:\r\n" + lines);
+        EXPECT_EQ(enchantmentBlock(rows), lines.empty() ? "" : "  Enchantments:\r\n" + lines);
 }
 
 TEST(ItemConfigDisplayName, QuotedOnlyWhenItWouldNotReadBackAsTyped) {
@@ -132,7 +159,8 @@ TEST(ItemConfigDisplayName, QuotedOnlyWhenItWouldNotReadBackAsTyped) {
         {"烈焰之剑", "烈焰之剑"},
         {"Bob's sword", "Bob's sword"},
         {"&c剑", "'&c剑'"},
-        {"'&c剑'", "'&c剑'"},         // already quoted by the user
+        {"'&c剑'", "'''&c剑'''"}, // the user's quotes are part of the name
+        {"007", "'007'"},
         {"'&c剑' x", "'''&c剑'' x'"}, // not one quoted scalar: quoted as a whole
         {"Key: value", "'Key: value'"},
         {" 剑", "' 剑'"},
@@ -140,23 +168,26 @@ TEST(ItemConfigDisplayName, QuotedOnlyWhenItWouldNotReadBackAsTyped) {
     };
     for (const auto &[name, written] : cases) {
         ItemSheet sheet;
+        sheet.identifier = "Sword";
         sheet.displayName = name;
-        EXPECT_NE(item::generateItemConfig(sheet).find("\r\n  Display: " + written + "\r\n"),
-                  std::string::npos)
+        EXPECT_NE(itemText(sheet).find("\r\n  Display: " + written + "\r\n"), std::string::npos)
             << name;
     }
 }
 
-TEST(ItemConfigFields, OtherFieldsAndRowsAreCopiedAsTyped) {
+TEST(ItemConfigFields, OtherFieldsAndRowsAreQuotedWhereTheyWouldNotReadBack) {
     ItemSheet sheet;
-    sheet.identifier = "a: b";
+    sheet.identifier = "&a剑";
     sheet.material = " &x";
     sheet.dataValue = "'1' # c";
-    sheet.attributeRows = {{"    Damage: &1 #x", 0}};
-    const std::string text = item::generateItemConfig(sheet);
-    EXPECT_TRUE(text.starts_with("a: b:\r\n  Id:  &x\r\n  Data: '1' # c\r\n  Display: \r\n"))
+    sheet.attributeRows = {{"    Damage: &1 #x", 0}, {"    Armor: ２", 0}};
+    sheet.enchantmentRows = {{"23", 3}};
+    const std::string text = itemText(sheet);
+    EXPECT_TRUE(
+        text.starts_with("'&a剑':\r\n  Id: ' &x'\r\n  Data: '''1'' # c'\r\n  Display: \r\n"))
         << text;
-    EXPECT_NE(text.find("\r\n      Damage: &1 #x\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\n      Armor: 2\r\n      Damage: '&1 #x'\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\n  - '23:3'\r\n"), std::string::npos); // else read as 1383
 }
 
 #ifdef VELTRANE_YAML_CPP
@@ -168,15 +199,15 @@ TEST(ItemConfigYaml, EveryPartReadsBackUnderThePluginsKeys) {
     sheet.attributeRows.push_back({"    Health: 4", 6});
     sheet.enchantmentRows.push_back({"DIG_SPEED", -3});
 
-    const YAML::Node root = testsupport::readYaml(item::generateItemConfig(sheet));
+    const YAML::Node root = testsupport::readYaml(itemText(sheet));
     const YAML::Node item = root["FireSword"];
     ASSERT_TRUE(item.IsMap());
     EXPECT_EQ(item["Id"].as<std::string>(), "DIAMOND_SWORD");
     EXPECT_EQ(item["Data"].as<int>(), 0);
     EXPECT_EQ(item["Display"].as<std::string>(), sheet.displayName);
 
-    // The line the user quoted reads back without its quotes, every other line as typed.
-    const std::vector<std::string> lore = {"&7第一行",   "",   "&c引号", "- 列表: 值 #注释",
+    // Every line reads back as typed, the user's quotes included.
+    const std::vector<std::string> lore = {"&7第一行",   "",   "'&c引号'", "- 列表: 值 #注释",
                                            " 前后空格 ", "no", "~"};
     ASSERT_TRUE(item["Lore"].IsSequence());
     ASSERT_EQ(item["Lore"].size(), lore.size());

@@ -15,6 +15,11 @@ namespace {
 using core::ListEntry;
 using mob::MobSheet;
 
+std::string equipmentSection(const MobSheet &sheet) {
+    core::ValueWriter writer;
+    return mob::buildEquipmentSection(sheet, core::TargetServer::Mm4, writer);
+}
+
 MobSheet dummySheet() {
     MobSheet sheet;
     sheet.identifier = "Dummy";
@@ -29,7 +34,8 @@ MobSheet skeletonKingSheet() {
 }
 
 std::string generate(const MobSheet &sheet) {
-    const mob::MobGeneration generation = mob::generateMobConfig(sheet, "");
+    const mob::MobGeneration generation =
+        mob::generateMobConfig(sheet, "", core::TargetServer::Mm4);
     EXPECT_TRUE(generation.ready()) << generation.warning;
     return generation.text;
 }
@@ -111,7 +117,8 @@ TEST(MobConfigChecks, FirstEmptyBaseFieldWarnsAndTheKeyIsStillResolved) {
         sheet.entityType = 11;
         for (std::size_t i = failing; i < checks.size(); ++i)
             sheet.*checks[i].first = ""; // later fields empty too: only the first is named
-        const mob::MobGeneration generation = mob::generateMobConfig(sheet, "OLD");
+        const mob::MobGeneration generation =
+            mob::generateMobConfig(sheet, "OLD", core::TargetServer::Mm4);
         EXPECT_FALSE(generation.ready());
         EXPECT_EQ(generation.warning, checks[failing].second);
         EXPECT_EQ(generation.text, "");
@@ -122,16 +129,19 @@ TEST(MobConfigChecks, FirstEmptyBaseFieldWarnsAndTheKeyIsStillResolved) {
 TEST(MobConfigChecks, BlankFieldsAreFilled) {
     MobSheet sheet = dummySheet();
     sheet.health = " ";
-    EXPECT_NE(generate(sheet).find("  Health:  \r\n"), std::string::npos);
+    // Filled, and quoted so the blank reads back instead of a null.
+    EXPECT_NE(generate(sheet).find("  Health: ' '\r\n"), std::string::npos);
 }
 
 TEST(MobConfigEntityType, NoSelectionKeepsThePreviousKey) {
     MobSheet sheet = dummySheet();
     sheet.entityType = -1;
-    EXPECT_EQ(mob::generateMobConfig(sheet, "ZOMBIE").entityTypeKey, "ZOMBIE");
-    EXPECT_NE(mob::generateMobConfig(sheet, "").text.find("  Type: \r\n"), std::string::npos);
+    EXPECT_EQ(mob::generateMobConfig(sheet, "ZOMBIE", core::TargetServer::Mm4).entityTypeKey,
+              "ZOMBIE");
+    EXPECT_NE(mob::generateMobConfig(sheet, "", core::TargetServer::Mm4).text.find("  Type: \r\n"),
+              std::string::npos);
     sheet.entityType = 53;
-    EXPECT_EQ(mob::generateMobConfig(sheet, "PIG").entityTypeKey, "PIG");
+    EXPECT_EQ(mob::generateMobConfig(sheet, "PIG", core::TargetServer::Mm4).entityTypeKey, "PIG");
     EXPECT_EQ(mob::resolveEntityTypeKey(30, ""), "PRIMED_TNT");
     EXPECT_EQ(mob::resolveEntityTypeKey(52, ""), "ZOMBIE_VILLAGER");
 }
@@ -139,7 +149,7 @@ TEST(MobConfigEntityType, NoSelectionKeepsThePreviousKey) {
 TEST(MobConfigEquipment, SlotOrderAndPlacement) {
     MobSheet sheet = dummySheet();
     sheet.leggings = "CHAINMAIL_LEGGINGS";
-    EXPECT_EQ(mob::buildEquipmentSection(sheet), "  Equipment:\r\n  - CHAINMAIL_LEGGINGS:2\r\n");
+    EXPECT_EQ(equipmentSection(sheet), "  Equipment:\r\n  - CHAINMAIL_LEGGINGS:2\r\n");
     EXPECT_NE(generate(sheet).find("  Drops:\r\n  Equipment:\r\n"), std::string::npos);
 
     sheet.mainHand = "a";
@@ -147,10 +157,9 @@ TEST(MobConfigEquipment, SlotOrderAndPlacement) {
     sheet.helmet = "c";
     sheet.chestplate = "d";
     sheet.boots = "e";
-    EXPECT_EQ(mob::buildEquipmentSection(sheet),
-              "  Equipment:\r\n  - d:3\r\n  - a:0\r\n  - c:4\r\n"
-              "  - b:5\r\n  - e:1\r\n  - CHAINMAIL_LEGGINGS:2\r\n");
-    EXPECT_EQ(mob::buildEquipmentSection(dummySheet()), "");
+    EXPECT_EQ(equipmentSection(sheet), "  Equipment:\r\n  - d:3\r\n  - a:0\r\n  - c:4\r\n"
+                                       "  - b:5\r\n  - e:1\r\n  - CHAINMAIL_LEGGINGS:2\r\n");
+    EXPECT_EQ(equipmentSection(dummySheet()), "");
 }
 
 TEST(MobConfigLists, KillMessagesNewestFirstAndAiWithoutKillMessages) {

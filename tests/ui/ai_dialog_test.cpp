@@ -62,7 +62,7 @@ TEST_F(AiDialogTest, WorkedExampleGivesGoalAndTargetSections) {
 
     mob::MobSheet sheet = window.readMobSheet();
     sheet.identifier = sheet.displayName = sheet.health = sheet.damage = "x";
-    const std::string text = mob::generateMobConfig(sheet, "").text;
+    const std::string text = mob::generateMobConfig(sheet, "", core::TargetServer::Mm4).text;
     EXPECT_TRUE(text.ends_with("  AIGoalSelectors:\r\n  - 0 clear\r\n  - 2 meleeattack\r\n\r\n"
                                "  AITargetSelectors:\r\n  - 1 players\r\n"))
         << text;

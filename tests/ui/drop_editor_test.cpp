@@ -101,7 +101,7 @@ TEST_F(DropEditorTest, WorkedExampleListsTheDropsInTheOrderAdded) {
 
     mob::MobSheet sheet = window.readMobSheet();
     sheet.identifier = sheet.displayName = sheet.health = sheet.damage = "x";
-    const std::string text = mob::generateMobConfig(sheet, "").text;
+    const std::string text = mob::generateMobConfig(sheet, "", core::TargetServer::Mm4).text;
     EXPECT_NE(text.find("  Drops:\r\n  - exp 10 1\r\n  - diamond 2 0.5\r\n  - money 50 0.25\r\n"
                         "  - RubySword 1 0.05\r\n  Options:\r\n"),
               std::string::npos)

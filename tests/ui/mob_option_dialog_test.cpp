@@ -81,10 +81,11 @@ TEST_F(MobOptionDialogTest, WorkedExampleWithZombie) {
         EXPECT_EQ(ui::listRowTag(find<QListWidget>("列表框2"), row), 0);
     mob::MobSheet sheet = window.readMobSheet();
     sheet.identifier = sheet.displayName = sheet.health = sheet.damage = "x";
-    EXPECT_NE(mob::generateMobConfig(sheet, "").text.find(
-                  "  Options:\r\n    ShowHealth: true\r\n    ReinforcementsChance: 0.5\r\n    "
-                  "MovementSpeed: 0.3\r\n"),
-              std::string::npos);
+    EXPECT_NE(
+        mob::generateMobConfig(sheet, "", core::TargetServer::Mm4)
+            .text.find("  Options:\r\n    ShowHealth: true\r\n    ReinforcementsChance: 0.5\r\n    "
+                       "MovementSpeed: 0.3\r\n"),
+        std::string::npos);
 }
 
 TEST_F(MobOptionDialogTest, ModalOverTheMainWindowUntilClosed) {

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSettings>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QTest>
@@ -28,6 +29,8 @@ void GuiTest::SetUp() {
     ui::setMessageSink([this](const QString &text, bool warning) {
         messages.push_back({text, warning});
     });
+    // Each test starts from what a first run remembers: nothing.
+    QSettings().clear();
 }
 
 void GuiTest::TearDown() {

@@ -8,6 +8,9 @@
 namespace ui {
 
 void setUpApplication(QApplication &application) {
+    // Where QSettings keeps what the editor remembers.
+    QApplication::setOrganizationName(QStringLiteral("Veltrane"));
+    QApplication::setApplicationName(QStringLiteral("Veltrane"));
     QFont font;
     font.setFamilies({QStringLiteral("Microsoft YaHei UI"), QStringLiteral("SimSun"),
                       QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei")});

@@ -14,8 +14,7 @@
 
 namespace ui {
 
-ItemWindow::ItemWindow(QWidget *owner, std::string &itemConfigText)
-    : QWidget(owner), itemConfigText_(itemConfigText) {
+ItemWindow::ItemWindow(QWidget *owner, SharedTexts &shared) : QWidget(owner), shared_(shared) {
     setObjectName(QStringLiteral("ItemWindow"));
     setUpWindow(this, itemWindowSpec);
     controls_ = buildControls<ItemWindowControls>(this, itemWindowControls);
@@ -69,24 +68,43 @@ void ItemWindow::onItemClearClicked() {
 
 void ItemWindow::onItemPreviewClicked() {
     // The preview shows the sheet as it is now, so opening it generates anew.
-    itemConfigText_ = item::generateItemConfig(readItemSheet());
-    openWindow(
-        new PreviewWindow(this, "ItemPreviewWindow", itemPreviewSpec, toQString(itemConfigText_)),
-        true);
+    if (!generateItemConfig())
+        return;
+    openWindow(new PreviewWindow(this, "ItemPreviewWindow", itemPreviewSpec,
+                                 toQString(shared_.itemConfigText)),
+               true);
 }
 
 void ItemWindow::onItemGenerateClicked() {
-    const item::ItemSheet sheet = readItemSheet();
-    itemConfigText_ = item::generateItemConfig(sheet);
     const QString folder = QStringLiteral("Items");
-    if (const auto refusal = storage::saveConfigFile(
-            folder, toQString(sheet.identifier), itemConfigText_, item::itemSheetTexts(sheet))) {
+    // An identifier that leads out of the folder is told as such before anything else.
+    if (const auto refusal =
+            storage::refuseConfigPath(folder, readText(controls_.identifierEdit))) {
+        showMessage(refusal->text, true);
+        return;
+    }
+    if (!generateItemConfig())
+        return;
+    const item::ItemSheet sheet = readItemSheet();
+    if (const auto refusal =
+            storage::saveConfigFile(folder, toQString(sheet.identifier), shared_.itemConfigText,
+                                    item::itemSheetTexts(sheet), shared_.target)) {
         showMessage(refusal->text, true);
         return;
     }
     showMessage(QStringLiteral("物品配置已经生成到(%1)文件中，请注意查看!")
                     .arg(storage::configFolderPath(folder)),
                 false);
+}
+
+bool ItemWindow::generateItemConfig() {
+    item::ItemGeneration generation = item::generateItemConfig(readItemSheet(), shared_.target);
+    if (!generation.ready()) {
+        showMessage(QString::fromStdString(generation.warning), true);
+        return false;
+    }
+    shared_.itemConfigText = std::move(generation.text);
+    return true;
 }
 
 item::ItemSheet ItemWindow::readItemSheet() const {

@@ -9,6 +9,7 @@
 
 #include "item/item_sheet.h"
 #include "ui/windows/item_layouts.h"
+#include "ui/windows/shared_texts.h"
 
 namespace ui {
 
@@ -17,8 +18,9 @@ namespace ui {
 // and close with it.
 class ItemWindow : public QWidget {
   public:
-    // itemConfigText is the shared text of the latest item generation; it outlives the window.
-    ItemWindow(QWidget *owner, std::string &itemConfigText);
+    // shared holds the text of the latest item generation, which outlives the window, and the
+    // target server.
+    ItemWindow(QWidget *owner, SharedTexts &shared);
 
     // A snapshot of the controls that make up the item config.
     item::ItemSheet readItemSheet() const;
@@ -33,9 +35,11 @@ class ItemWindow : public QWidget {
     void onItemClearClicked();
     void onItemPreviewClicked();
     void onItemGenerateClicked();
+    // Generates the config of the current sheet into the shared text, or shows why not.
+    bool generateItemConfig();
 
     ItemWindowControls controls_;
-    std::string &itemConfigText_;
+    SharedTexts &shared_;
     QPointer<QWidget> enchantmentDialog_;
 };
 

@@ -7,6 +7,7 @@
 #include "mob/mob_config.h"
 #include "storage/config_files.h"
 #include "storage/files.h"
+#include "storage/settings.h"
 #include "ui/toolkit/message.h"
 #include "ui/toolkit/widgets.h"
 #include "ui/windows/ai_dialog.h"
@@ -54,6 +55,8 @@ MainWindow::MainWindow() {
     bindClearList(c.aiClearButton, c.aiList);
     bindDeleteRow(c.killMessageDeleteButton, c.killMessageList);
 
+    texts_.target = storage::loadTarget();
+    buildMenus();
     onMainWindowCreated();
 }
 
@@ -146,7 +149,8 @@ mob::MobSheet MainWindow::readMobSheet() const {
 }
 
 void MainWindow::generateMobConfig() {
-    mob::MobGeneration generation = mob::generateMobConfig(readMobSheet(), texts_.entityTypeKey);
+    mob::MobGeneration generation =
+        mob::generateMobConfig(readMobSheet(), texts_.entityTypeKey, texts_.target);
     texts_.entityTypeKey = std::move(generation.entityTypeKey);
     texts_.mobConfigReady = generation.ready();
     if (!generation.ready()) {
@@ -157,13 +161,20 @@ void MainWindow::generateMobConfig() {
 }
 
 void MainWindow::onMobGenerateClicked() {
+    const QString folder = QStringLiteral("mobs");
+    // An identifier that leads out of the folder is told as such before anything else.
+    if (const auto refusal =
+            storage::refuseConfigPath(folder, readText(controls_.identifierEdit))) {
+        showMessage(refusal->text, true);
+        return;
+    }
     generateMobConfig();
     if (!texts_.mobConfigReady)
         return;
     const mob::MobSheet sheet = readMobSheet();
-    const QString folder = QStringLiteral("mobs");
-    if (const auto refusal = storage::saveConfigFile(
-            folder, toQString(sheet.identifier), texts_.mobConfigText, mob::mobSheetTexts(sheet))) {
+    if (const auto refusal =
+            storage::saveConfigFile(folder, toQString(sheet.identifier), texts_.mobConfigText,
+                                    mob::mobSheetTexts(sheet), texts_.target)) {
         showMessage(refusal->text, true);
         return;
     }
@@ -182,7 +193,7 @@ void MainWindow::onMobPreviewClicked() {
 }
 
 void MainWindow::onItemEditorClicked() {
-    openOrRaise(itemWindow_, [this] { return new ItemWindow(this, texts_.itemConfigText); });
+    openOrRaise(itemWindow_, [this] { return new ItemWindow(this, texts_); });
 }
 
 void MainWindow::onColourCodesClicked() {

@@ -2,6 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <vector>
+
+#include <QAction>
+#include <QMenuBar>
 #include <QPointer>
 #include <QWidget>
 
@@ -40,10 +44,21 @@ class MainWindow : public QWidget {
     // updates the shared texts; callers then look at mobConfigReady.
     void generateMobConfig();
 
+    // In main_window_menus.cpp.
+    void buildMenus();
+    void onTargetChosen(core::TargetServer target);
+    void showOutputStatus();
+
     // The four lists that carry the sheet, in the order they are cleared.
     std::array<QListWidget *, 4> sheetLists() const;
 
     MainWindowControls controls_;
+    // The menu bar is no row of the control table: it lies in the band above the groups.
+    struct Menus {
+        QMenuBar *bar = nullptr;
+        QLabel *status = nullptr;             // target server (and folder) beside the menus
+        std::vector<QAction *> targetActions; // in the order of the 设置 menu
+    } menus_;
     SharedTexts texts_;
     // The reference windows that are not modal, raised again rather than opened twice.
     QPointer<QWidget> itemWindow_, colourCodeWindow_, commandListWindow_, variableListWindow_;

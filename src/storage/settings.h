@@ -1,0 +1,15 @@
+// SPDX-FileCopyrightText: 2026 Veltrane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/target_server.h"
+
+// What the editor remembers between runs, in QSettings under the application's organization
+// and name (both "Veltrane", set once in main()).
+namespace storage {
+
+// output/target: "mm4" or "mm5"; MythicMobs 4 when nothing (or nothing known) is stored.
+core::TargetServer loadTarget();
+void saveTarget(core::TargetServer target);
+
+} // namespace storage
