@@ -86,6 +86,20 @@ std::string buildAiSection(const MobSheet &sheet) {
     return out;
 }
 
+// Unlike the other lists, skills are written from the top row down: the plugin runs the
+// skills of one trigger in the order of the file, and the dialog appends at the bottom.
+std::string buildSkillSection(const MobSheet &sheet) {
+    if (sheet.skillRows.empty())
+        return {};
+    std::string out = "  Skills:\r\n";
+    for (const core::ListEntry &row : sheet.skillRows) {
+        out += "  - ";
+        out += core::yamlScalar(row.text);
+        out += "\r\n";
+    }
+    return out;
+}
+
 } // namespace
 
 std::string resolveEntityTypeKey(int selectedIndex, std::string_view previousKey) {
@@ -137,7 +151,14 @@ MobGeneration generateMobConfig(const MobSheet &sheet, std::string_view previous
     out += "\r\n";
     out += buildKillMessageSection(sheet);
     out += "\r\n";
-    out += buildAiSection(sheet);
+    const std::string aiSection = buildAiSection(sheet);
+    out += aiSection;
+    const std::string skillSection = buildSkillSection(sheet);
+    // The kill messages already end in an empty line; after the AI section the skills need
+    // their own.
+    if (!aiSection.empty() && !skillSection.empty())
+        out += "\r\n";
+    out += skillSection;
     return result;
 }
 
@@ -154,6 +175,7 @@ std::vector<core::NamedText> mobSheetTexts(const MobSheet &sheet) {
     core::addRowTexts(texts, "属性数据列表", sheet.optionRows);
     core::addRowTexts(texts, "击杀信息列表", sheet.killMessageRows);
     core::addRowTexts(texts, "AI数据列表", sheet.aiRows);
+    core::addRowTexts(texts, "技能数据列表", sheet.skillRows);
     return texts;
 }
 
