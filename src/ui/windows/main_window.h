@@ -28,6 +28,7 @@ class MainWindow : public QWidget {
     void onDropAddClicked();
     void onOptionAddClicked();
     void onAiAddClicked();
+    void onSkillAddClicked();
     void onMobClearClicked();
     void onMobGenerateClicked();
     void onMobPreviewClicked();
@@ -40,8 +41,8 @@ class MainWindow : public QWidget {
     // updates the shared texts; callers then look at mobConfigReady.
     void generateMobConfig();
 
-    // The four lists that carry the sheet, in the order they are cleared.
-    std::array<QListWidget *, 4> sheetLists() const;
+    // The lists that carry the sheet, in the order they are cleared.
+    std::array<QListWidget *, 5> sheetLists() const;
 
     MainWindowControls controls_;
     SharedTexts texts_;
