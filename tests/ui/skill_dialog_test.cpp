@@ -118,6 +118,11 @@ TEST_F(SkillDialogTest, TypedPartOfACaptionFiltersAndTheArgumentsFollowTheMechan
     ASSERT_NE(multiplier, nullptr);
     EXPECT_EQ(multiplier->placeholderText(), QStringLiteral("默认 0.1 (数字)"));
     EXPECT_EQ(control<QLabel>(dialog, "参数框标签-multiplier")->buddy(), multiplier);
+    // Tab goes from the free text to the first argument.
+    QWidget *next = control<QLineEdit>(dialog, "编辑框1")->nextInFocusChain();
+    while (!(next->focusPolicy() & Qt::TabFocus))
+        next = next->nextInFocusChain();
+    EXPECT_EQ(next, multiplier);
     // Universal attributes follow the mechanic's own.
     EXPECT_NE(dialog->findChild<QLineEdit *>(QStringLiteral("参数框-cooldown")), nullptr);
 

@@ -60,6 +60,8 @@ QWidget *createControl(ControlKind kind, QWidget *parent, const QString &caption
         auto *box = new QScrollArea(parent);
         box->setWidgetResizable(true);
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        // Tab goes straight to the fields, and the box scrolls the focused one into view.
+        box->setFocusPolicy(Qt::NoFocus);
         return box;
     }
     }

@@ -147,7 +147,7 @@ SkillDialog::SkillDialog(QWidget *owner, QListWidget *skillList)
 }
 
 std::vector<ArgumentField>
-SkillDialog::buildFields(QScrollArea *box, const QString &namePrefix,
+SkillDialog::buildFields(QScrollArea *box, QWidget *before, const QString &namePrefix,
                          const std::vector<const mob::SkillArgument *> &arguments) {
     auto *page = new QWidget;
     auto *grid = new QGridLayout(page);
@@ -204,6 +204,12 @@ SkillDialog::buildFields(QScrollArea *box, const QString &namePrefix,
     grid->setColumnStretch(3, 1);
     grid->setRowStretch(static_cast<int>((arguments.size() + 1) / 2), 1);
     box->setWidget(page); // deletes the page of the previous choice
+    // Fields made now would come last in the Tab order, after 添加.
+    for (const ArgumentField &field : fields) {
+        QWidget *widget = field.edit ? static_cast<QWidget *>(field.edit) : field.choice;
+        QWidget::setTabOrder(before, widget);
+        before = widget;
+    }
     return fields;
 }
 
@@ -215,7 +221,8 @@ void SkillDialog::onMechanicChanged() {
         if (row)
             for (std::size_t i = 0; i < mob::argumentCount(mob::mechanics[*row]); ++i)
                 arguments.push_back(&mob::argumentAt(mob::mechanics[*row], i));
-        argumentFields_ = buildFields(controls_.argumentBox, QStringLiteral("参数框"), arguments);
+        argumentFields_ = buildFields(controls_.argumentBox, controls_.freeMechanicEdit,
+                                      QStringLiteral("参数框"), arguments);
     }
     showComposedLine();
 }
@@ -228,7 +235,8 @@ void SkillDialog::onTargeterChanged() {
         if (row)
             for (const mob::SkillArgument &option : mob::targeters[*row].options)
                 options.push_back(&option);
-        optionFields_ = buildFields(controls_.optionBox, QStringLiteral("目标选项框"), options);
+        optionFields_ = buildFields(controls_.optionBox, controls_.targeterBox,
+                                    QStringLiteral("目标选项框"), options);
     }
     showComposedLine();
 }

@@ -56,9 +56,10 @@ class SkillDialog : public QWidget {
     void onTargeterChanged();
     void onTriggerChanged();
     void onSkillAddClicked();
-    // A fresh page of the scroll box with one field per argument, in their order.
+    // A fresh page of the scroll box with one field per argument, in their order, which
+    // Tab reaches right after the control before.
     std::vector<ArgumentField>
-    buildFields(QScrollArea *box, const QString &namePrefix,
+    buildFields(QScrollArea *box, QWidget *before, const QString &namePrefix,
                 const std::vector<const mob::SkillArgument *> &arguments);
     mob::SkillLine readSkillLine() const;
     void showComposedLine();
