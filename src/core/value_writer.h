@@ -10,7 +10,7 @@
 namespace core {
 
 class ValueWriter {
-public:
+  public:
     // A text: as typed when it reads back as typed, else single-quoted.
     void text(std::string &out, std::string_view place, std::string_view typed);
     // A text that is always single-quoted, as display names and kill messages are.
@@ -30,7 +30,7 @@ public:
     // The first refusal, with the place and the text as the user can see it.
     const std::string &warning() const { return warning_; }
 
-private:
+  private:
     bool writable(std::string_view place, std::string_view typed);
     void refuse(std::string_view place, std::string_view typed, std::string_view why);
 

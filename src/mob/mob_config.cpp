@@ -127,6 +127,20 @@ std::string buildAiSection(const MobSheet &sheet, core::ValueWriter &writer) {
     return out;
 }
 
+// Unlike the other lists, skills are written from the top row down: the plugin runs the
+// skills of one trigger in the order of the file, and the dialog appends at the bottom.
+std::string buildSkillSection(const MobSheet &sheet, core::ValueWriter &writer) {
+    if (sheet.skillRows.empty())
+        return {};
+    std::string out = "  Skills:\r\n";
+    for (std::size_t i = 0; i < sheet.skillRows.size(); ++i) {
+        out += listMarker;
+        writer.text(out, core::rowPlace("技能数据列表", i), sheet.skillRows[i].text);
+        out += "\r\n";
+    }
+    return out;
+}
+
 } // namespace
 
 std::string resolveEntityTypeKey(int selectedIndex, std::string_view previousKey) {
@@ -181,7 +195,14 @@ MobGeneration generateMobConfig(const MobSheet &sheet, std::string_view previous
     out += "\r\n";
     out += buildKillMessageSection(sheet, writer);
     out += "\r\n";
-    out += buildAiSection(sheet, writer);
+    const std::string aiSection = buildAiSection(sheet, writer);
+    out += aiSection;
+    const std::string skillSection = buildSkillSection(sheet, writer);
+    // The kill messages already end in an empty line; after the AI section the skills need
+    // their own.
+    if (!aiSection.empty() && !skillSection.empty())
+        out += "\r\n";
+    out += skillSection;
     if (writer.refused()) {
         result.warning = writer.warning();
         return result;
@@ -203,6 +224,7 @@ std::vector<core::NamedText> mobSheetTexts(const MobSheet &sheet) {
     core::addRowTexts(texts, "属性数据列表", sheet.optionRows);
     core::addRowTexts(texts, "击杀信息列表", sheet.killMessageRows);
     core::addRowTexts(texts, "AI数据列表", sheet.aiRows);
+    core::addRowTexts(texts, "技能数据列表", sheet.skillRows);
     return texts;
 }
 

@@ -27,6 +27,7 @@ struct MobSheet {
     std::vector<core::ListEntry> optionRows;
     std::vector<core::ListEntry> killMessageRows;
     std::vector<core::ListEntry> aiRows; // tag 0 goal, tag 1 target
+    std::vector<core::ListEntry> skillRows;
 };
 
 } // namespace mob

@@ -133,6 +133,44 @@ TEST(MobConfigChecks, BlankFieldsAreFilled) {
     EXPECT_NE(generate(sheet).find("  Health: ' '\r\n"), std::string::npos);
 }
 
+// Skills keep the list's order, top row first, after an empty line that follows the AI
+// section; without AI the kill messages' empty line already stands before them.
+TEST(MobConfigSkills, TopRowFirstAfterTheAiSection) {
+    const std::vector<ListEntry> skills = {{"skill{s=FireRing} @self ~onTimer:100"},
+                                           {"heal{amount=5} ~onDamaged <50% 1"}};
+    const std::string section = "  Skills:\r\n  - skill{s=FireRing} @self ~onTimer:100\r\n"
+                                "  - heal{amount=5} ~onDamaged <50% 1\r\n";
+    MobSheet sheet = dummySheet();
+    sheet.skillRows = skills;
+    EXPECT_EQ(generate(sheet), generate(dummySheet()) + section);
+
+    sheet.aiRows = {{"  - 0 clear", 1}};
+    EXPECT_EQ(generate(sheet),
+              generate(dummySheet()) + "  AITargetSelectors:\r\n  - 0 clear\r\n\r\n" + section);
+
+    sheet = skeletonKingSheet();
+    sheet.skillRows = skills;
+    EXPECT_EQ(generate(sheet), generate(skeletonKingSheet()) + "\r\n" + section);
+}
+
+// A line YAML would read as something else is quoted; the rest stay as composed.
+TEST(MobConfigSkills, LinesYamlWouldMisreadAreQuoted) {
+    MobSheet sheet = dummySheet();
+    sheet.skillRows = {{"message{m=\"a: b\"}"}, {"damage{amount=1} #x"}, {"heal"}};
+    EXPECT_TRUE(generate(sheet).ends_with("  Skills:\r\n  - 'message{m=\"a: b\"}'\r\n"
+                                          "  - 'damage{amount=1} #x'\r\n  - heal\r\n"));
+}
+
+TEST(MobConfigSkills, TextsNameTheSkillList) {
+    MobSheet sheet = dummySheet();
+    sheet.skillRows = {{"heal"}, {"jump"}};
+    const std::vector<core::NamedText> texts = mob::mobSheetTexts(sheet);
+    ASSERT_GE(texts.size(), 2u);
+    EXPECT_EQ(texts[texts.size() - 2].place, "技能数据列表第1行");
+    EXPECT_EQ(texts.back().place, "技能数据列表第2行");
+    EXPECT_EQ(texts.back().text, "jump");
+}
+
 TEST(MobConfigEntityType, NoSelectionKeepsThePreviousKey) {
     MobSheet sheet = dummySheet();
     sheet.entityType = -1;

@@ -2,25 +2,73 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <iconv.h>
 #include <optional>
 #include <regex>
+#include <stdexcept>
 #include <string>
+#include <vector>
 
-#include "core/yaml_scalar.h"
-#include "support/yaml_read.h"
+#include <gtest/gtest.h>
+
+#include "mob/mob_config.h"
+#include "support/server_reader.h"
 
 namespace skilltest {
 
-// What a YAML reader reads back from the line written as the generator writes it, one entry
-// under Skills:, or nothing when the entry is no string. The only place that decides how a
-// composed line is read back, so the reader can be swapped for the server's.
-inline std::optional<std::string> readBackFromSkills(const std::string &line) {
-    const YAML::Node file =
-        testsupport::readYaml("Mob:\r\n  Skills:\r\n  - " + core::yamlScalar(line) + "\r\n");
-    const YAML::Node entry = file["Mob"]["Skills"][0];
-    if (!entry.IsScalar())
-        return std::nullopt;
-    return entry.as<std::string>();
+// The GBK bytes of a UTF-8 text, as a Chinese Windows saves a file the server then reads.
+inline std::string gbkBytes(const std::string &utf8) {
+    iconv_t converter = iconv_open("GBK", "UTF-8");
+    if (converter == reinterpret_cast<iconv_t>(-1))
+        throw std::runtime_error("no GBK converter");
+    std::string in = utf8;
+    std::string out(in.size() * 2 + 4, '\0');
+    char *inPtr = in.data();
+    char *outPtr = out.data();
+    std::size_t inLeft = in.size();
+    std::size_t outLeft = out.size();
+    const std::size_t done = iconv(converter, &inPtr, &inLeft, &outPtr, &outLeft);
+    iconv_close(converter);
+    if (done == static_cast<std::size_t>(-1))
+        throw std::runtime_error("text not in GBK: " + utf8);
+    out.resize(out.size() - outLeft);
+    return out;
+}
+
+// What the server reads back from the lines written by generateMobConfig under Skills: of
+// one mob, in order; an entry that is no string reads back as nothing. The only place that
+// decides how composed lines are read back. All lines go into one file, since every read
+// is a round trip to the Java reader.
+inline std::vector<std::optional<std::string>>
+readBackFromSkills(const std::vector<std::string> &lines, testsupport::ServerCharset charset) {
+    mob::MobSheet sheet;
+    sheet.identifier = "Mob";
+    sheet.displayName = sheet.health = sheet.damage = "1";
+    for (const std::string &line : lines)
+        sheet.skillRows.push_back({line});
+    const std::string text = mob::generateMobConfig(sheet, "", core::TargetServer::Mm4).text;
+    const testsupport::ServerTree tree = testsupport::readAsServer(
+        charset == testsupport::ServerCharset::Gbk ? gbkBytes(text) : text, charset);
+    EXPECT_TRUE(tree.loaded()) << tree.error;
+    std::vector<std::optional<std::string>> read;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const testsupport::ServerLeaf *leaf = tree.find("Mob.Skills[" + std::to_string(i) + "]");
+        if (leaf && leaf->type == "string")
+            read.push_back(leaf->value);
+        else
+            read.push_back(std::nullopt);
+    }
+    return read;
+}
+
+// Every line reads back from the file exactly as composed, in UTF-8 and in GBK.
+inline void expectReadBackAsComposed(const std::vector<std::string> &lines) {
+    for (const auto charset : {testsupport::ServerCharset::Utf8, testsupport::ServerCharset::Gbk}) {
+        const std::vector<std::optional<std::string>> read = readBackFromSkills(lines, charset);
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            EXPECT_EQ(read[i], lines[i])
+                << (charset == testsupport::ServerCharset::Gbk ? "GBK" : "UTF-8");
+    }
 }
 
 // The shape the plugin reads, written out independently of the composer:

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QComboBox>
 #include <QDir>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -110,13 +109,21 @@ TEST_F(MainWindowTest, ListButtonsDeleteTheSelectedRowOrClearAll) {
     };
     for (const Group &group :
          {Group{"列表框1", "超级按钮2", "超级按钮3"}, Group{"列表框2", "超级按钮5", "超级按钮6"},
-          Group{"列表框5", "超级按钮8", "超级按钮9"}}) {
+          Group{"列表框5", "超级按钮8", "超级按钮9"}, Group{"列表框3", "超级按钮23", "超级按钮21"},
+          Group{"列表框4", "超级按钮20", nullptr}}) {
         auto *list = find<QListWidget>(group.list);
         for (const char *row : {"x", "y", "z"})
             ui::listAddRow(list, row, 1);
         ui::setSelectedIndex(list, 0);
         click(group.deleteButton);
         EXPECT_EQ(rowTexts(group.list), (QStringList{"y", "z"})) << group.list;
+        // QListWidget would select the next row; a second 删除 must not take it unasked.
+        EXPECT_EQ(ui::selectedIndex(list), -1) << group.list;
+        EXPECT_EQ(list->currentItem(), nullptr) << group.list;
+        click(group.deleteButton);
+        EXPECT_EQ(rowTexts(group.list), (QStringList{"y", "z"})) << group.list;
+        if (!group.clearButton)
+            continue;
         click(group.clearButton);
         EXPECT_TRUE(rowTexts(group.list).isEmpty()) << group.list;
     }
@@ -129,13 +136,13 @@ TEST_F(MainWindowTest, ClearContentKeepsHealthAndEntityType) {
     type("怪物血量框", "20");
     find<QComboBox>("怪物类型框")->setCurrentIndex(35);
     find<QComboBox>("掉落类型框")->setCurrentIndex(2);
-    for (const char *list : {"列表框1", "列表框2", "列表框4", "列表框5"})
+    for (const char *list : {"列表框1", "列表框2", "列表框4", "列表框5", "列表框3"})
         ui::listAddRow(find<QListWidget>(list), "row", 0);
 
     click("超级按钮18");
     for (const char *edit : sheetEdits)
         EXPECT_TRUE(find<QLineEdit>(edit)->text().isEmpty()) << edit;
-    for (const char *list : {"列表框1", "列表框2", "列表框4", "列表框5"})
+    for (const char *list : {"列表框1", "列表框2", "列表框4", "列表框5", "列表框3"})
         EXPECT_TRUE(rowTexts(list).isEmpty()) << list;
     EXPECT_EQ(ui::selectedIndex(find<QComboBox>("掉落类型框")), -1);
     EXPECT_EQ(find<QLineEdit>("怪物血量框")->text(), QStringLiteral("20"));
@@ -148,10 +155,8 @@ TEST_F(MainWindowTest, ClearContentKeepsHealthAndEntityType) {
 
 TEST_F(MainWindowTest, InertControlsDoNothing) {
     openMainWindow();
-    for (const char *name :
-         {"超级按钮16", "超级按钮22", "超级按钮14", "超级按钮24", "超级按钮23", "超级按钮21"})
+    for (const char *name : {"超级按钮16", "超级按钮22", "超级按钮14"})
         EXPECT_FALSE(find<QPushButton>(name)->isEnabled()) << name;
-    EXPECT_FALSE(find<QGroupBox>("分组框7")->isEnabled());
 }
 
 TEST_F(MainWindowTest, KeyboardUse) {

@@ -3,6 +3,7 @@
 // Opens every window of the program the way a user would, on a filled example sheet, and
 // saves each one as <folder>/<name>.png. Usage: veltrane_screenshots <folder>
 #include <functional>
+#include <string_view>
 
 #include <QApplication>
 #include <QComboBox>
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include "mob/skill_catalogue.h"
 #include "support/example_entry.h"
 #include "ui/toolkit/application.h"
 #include "ui/toolkit/message.h"
@@ -45,6 +47,41 @@ void prepare(QWidget *dialog, const char *list, int row, const char *field, cons
     input.type(named<QWidget>(dialog, field), QString::fromUtf8(text));
 }
 
+// The row of a catalogue whose key is given, as the dialog lists them.
+template <class Rows> int rowOf(const Rows &rows, std::string_view key) {
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (rows[i].key == key)
+            return static_cast<int>(i);
+    return -1;
+}
+
+// Fills the skill dialog with a summon below half health, as just before its 添加.
+void prepareSummon(QWidget *dialog) {
+    input.choose(named<QComboBox>(dialog, "组合框1"), rowOf(mob::mechanics, "summon"));
+    input.type(named<QWidget>(dialog, "参数框-type"), QStringLiteral("SkeletonMinion"));
+    input.type(named<QWidget>(dialog, "参数框-amount"), QStringLiteral("2"));
+    input.type(named<QWidget>(dialog, "参数框-radius"), QStringLiteral("3"));
+    input.choose(named<QComboBox>(dialog, "组合框2"), rowOf(mob::targeters, "self"));
+    input.choose(named<QComboBox>(dialog, "组合框3"), rowOf(mob::triggers, "onDamaged"));
+    input.type(named<QWidget>(dialog, "编辑框3"), QStringLiteral("<50%"));
+    input.type(named<QWidget>(dialog, "编辑框4"), QStringLiteral("1"));
+}
+
+// The example has no skills, since its saved file is compared whole; the main window's
+// picture shows a few, added through the dialog.
+void addSkills(ui::MainWindow &main) {
+    QWidget *dialog = pressAndFind(&main, "超级按钮24", "SkillDialog");
+    input.choose(named<QComboBox>(dialog, "组合框1"), rowOf(mob::mechanics, "skill"));
+    input.type(named<QWidget>(dialog, "参数框-skill"), QStringLiteral("FireRing"));
+    input.choose(named<QComboBox>(dialog, "组合框2"), rowOf(mob::targeters, "self"));
+    input.choose(named<QComboBox>(dialog, "组合框3"), rowOf(mob::triggers, "onTimer"));
+    input.type(named<QWidget>(dialog, "编辑框2"), QStringLiteral("100"));
+    input.press(named<QPushButton>(dialog, "超级按钮1"));
+    prepareSummon(dialog);
+    input.press(named<QPushButton>(dialog, "超级按钮1"));
+    dialog->close();
+}
+
 QWidget *filledItemWindow(ui::MainWindow &main) {
     return testsupport::enterItem(main, testsupport::fireSword());
 }
@@ -74,7 +111,11 @@ int main(int argc, char *argv[]) {
     ui::setMessageSink([](const QString &, bool) {});
 
     const Shot shots[] = {
-        {"main-window", [](ui::MainWindow &main) { return &main; }},
+        {"main-window",
+         [](ui::MainWindow &main) {
+             addSkills(main);
+             return &main;
+         }},
         {"mob-preview",
          [](ui::MainWindow &main) {
              return pressAndFind(&main, "超级按钮15", "MobPreviewWindow");
@@ -89,6 +130,12 @@ int main(int argc, char *argv[]) {
          [](ui::MainWindow &main) {
              QWidget *dialog = pressAndFind(&main, "超级按钮7", "AiDialog");
              prepare(dialog, "组合框1", 13, "编辑框1", "1");
+             return dialog;
+         }},
+        {"skill-dialog",
+         [](ui::MainWindow &main) {
+             QWidget *dialog = pressAndFind(&main, "超级按钮24", "SkillDialog");
+             prepareSummon(dialog);
              return dialog;
          }},
         {"item-window", filledItemWindow},

@@ -3,6 +3,7 @@
 #include "ui/toolkit/widgets.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -94,8 +95,12 @@ void setVisible(QWidget *control, bool visible) {
 }
 
 int selectedIndex(const QWidget *list) {
-    if (const auto *combo = qobject_cast<const QComboBox *>(list))
+    if (const auto *combo = qobject_cast<const QComboBox *>(list)) {
+        // Typing does not move the current row, so the text decides.
+        if (combo->isEditable())
+            return combo->findText(combo->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
         return combo->currentIndex();
+    }
     if (const auto *listBox = qobject_cast<const QListWidget *>(list)) {
         const QList<QListWidgetItem *> selected = listBox->selectedItems();
         return selected.isEmpty() ? -1 : listBox->row(selected.front());
@@ -121,6 +126,18 @@ void comboAddRow(QComboBox *combo, const QString &text) {
     combo->setCurrentIndex(selected);
 }
 
+void makeFilterable(QComboBox *combo) {
+    const int selected = combo->currentIndex();
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    auto *completer = new QCompleter(combo->model(), combo);
+    completer->setCompletionMode(QCompleter::PopupCompletion);
+    completer->setFilterMode(Qt::MatchContains);
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    combo->setCompleter(completer);
+    combo->setCurrentIndex(selected);
+}
+
 int comboRowCount(const QComboBox *combo) {
     return combo->count();
 }
@@ -142,8 +159,13 @@ void listInsertRow(QListWidget *list, int index, const QString &text) {
 }
 
 void listDeleteRow(QListWidget *list, int index) {
-    if (index >= 0 && index < list->count())
-        delete list->takeItem(index);
+    if (index < 0 || index >= list->count())
+        return;
+    delete list->takeItem(index);
+    // QListWidget moves the selection to the next row; a second 删除 would then remove a row
+    // the user never chose.
+    list->clearSelection();
+    list->setCurrentItem(nullptr);
 }
 
 void listClear(QListWidget *list) {

@@ -41,17 +41,23 @@ void writeText(QWidget *control, const QString &text);
 
 void setVisible(QWidget *control, bool visible);
 
-// Row index from 0, or -1 when no row is selected; -1 clears the selection.
+// Row index from 0, or -1 when no row is selected; -1 clears the selection. An editable
+// drop-down list selects the row whose text its edit field holds exactly.
 int selectedIndex(const QWidget *list);
 void setSelectedIndex(QWidget *list, int index);
 
 void comboAddRow(QComboBox *combo, const QString &text);
+// Lets the user type into the drop-down list: as they type, a list offers the rows that
+// contain the text anywhere, without regard to case, and arrow keys and Enter choose one;
+// the arrow still opens every row.
+void makeFilterable(QComboBox *combo);
 int comboRowCount(const QComboBox *combo);
 QString comboRowText(const QComboBox *combo, int index); // empty text out of range
 
 void listAddRow(QListWidget *list, const QString &text, int tag);
 void listInsertRow(QListWidget *list, int index, const QString &text);
-void listDeleteRow(QListWidget *list, int index); // -1 or past the end removes nothing
+// -1 or past the end removes nothing; afterwards no row is selected.
+void listDeleteRow(QListWidget *list, int index);
 void listClear(QListWidget *list);
 int listRowCount(const QListWidget *list);
 QString listRowText(const QListWidget *list, int index);

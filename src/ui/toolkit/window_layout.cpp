@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QShortcut>
 
 #include "ui/toolkit/shape_box.h"
@@ -55,6 +56,14 @@ QWidget *createControl(ControlKind kind, QWidget *parent, const QString &caption
         return new ShapeBox(ShapeBox::Shape::RoundedRectangle, parent);
     case ControlKind::CircleShapeBox:
         return new ShapeBox(ShapeBox::Shape::Circle, parent);
+    case ControlKind::ScrollBox: {
+        auto *box = new QScrollArea(parent);
+        box->setWidgetResizable(true);
+        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        // Tab goes straight to the fields, and the box scrolls the focused one into view.
+        box->setFocusPolicy(Qt::NoFocus);
+        return box;
+    }
     }
     return nullptr;
 }

@@ -23,6 +23,7 @@ enum class ControlKind {
     PushButton,
     RoundedShapeBox, // white, outlined as a rounded rectangle; may hold controls
     CircleShapeBox,  // white, outlined as a circle; may hold controls
+    ScrollBox,       // scrolls vertically through fields the window makes at run time
 };
 
 // Stores the created widget in one member of a window's controls struct; on a widget of

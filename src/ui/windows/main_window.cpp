@@ -15,6 +15,7 @@
 #include "ui/windows/mob_option_dialog.h"
 #include "ui/windows/preview_window.h"
 #include "ui/windows/reference_windows.h"
+#include "ui/windows/skill_dialog.h"
 
 namespace ui {
 
@@ -34,6 +35,7 @@ MainWindow::MainWindow() {
     connect(c.dropAddButton, &QPushButton::clicked, this, &MainWindow::onDropAddClicked);
     connect(c.optionAddButton, &QPushButton::clicked, this, &MainWindow::onOptionAddClicked);
     connect(c.aiAddButton, &QPushButton::clicked, this, &MainWindow::onAiAddClicked);
+    connect(c.skillAddButton, &QPushButton::clicked, this, &MainWindow::onSkillAddClicked);
     connect(c.killMessageAddButton, &QPushButton::clicked, this,
             &MainWindow::onKillMessageAddClicked);
     pressOnEnter(c.killMessageEdit, c.killMessageAddButton);
@@ -54,14 +56,17 @@ MainWindow::MainWindow() {
     bindDeleteRow(c.aiDeleteButton, c.aiList);
     bindClearList(c.aiClearButton, c.aiList);
     bindDeleteRow(c.killMessageDeleteButton, c.killMessageList);
+    bindDeleteRow(c.skillDeleteButton, c.skillList);
+    bindClearList(c.skillClearButton, c.skillList);
 
     texts_.target = storage::loadTarget();
     buildMenus();
     onMainWindowCreated();
 }
 
-std::array<QListWidget *, 4> MainWindow::sheetLists() const {
-    return {controls_.dropList, controls_.optionList, controls_.aiList, controls_.killMessageList};
+std::array<QListWidget *, 5> MainWindow::sheetLists() const {
+    return {controls_.dropList, controls_.optionList, controls_.aiList, controls_.killMessageList,
+            controls_.skillList};
 }
 
 void MainWindow::onMainWindowCreated() {
@@ -111,6 +116,10 @@ void MainWindow::onAiAddClicked() {
     openWindow(new AiDialog(this, controls_.aiList), true);
 }
 
+void MainWindow::onSkillAddClicked() {
+    openWindow(new SkillDialog(this, controls_.skillList), true);
+}
+
 void MainWindow::onMobClearClicked() {
     const MainWindowControls &c = controls_;
     for (QLineEdit *field : {c.identifierEdit, c.damageEdit, c.displayNameEdit})
@@ -145,6 +154,7 @@ mob::MobSheet MainWindow::readMobSheet() const {
     sheet.optionRows = listRows(c.optionList);
     sheet.killMessageRows = listRows(c.killMessageList);
     sheet.aiRows = listRows(c.aiList);
+    sheet.skillRows = listRows(c.skillList);
     return sheet;
 }
 

@@ -32,6 +32,7 @@ class MainWindow : public QWidget {
     void onDropAddClicked();
     void onOptionAddClicked();
     void onAiAddClicked();
+    void onSkillAddClicked();
     void onMobClearClicked();
     void onMobGenerateClicked();
     void onMobPreviewClicked();
@@ -49,8 +50,8 @@ class MainWindow : public QWidget {
     void onTargetChosen(core::TargetServer target);
     void showOutputStatus();
 
-    // The four lists that carry the sheet, in the order they are cleared.
-    std::array<QListWidget *, 4> sheetLists() const;
+    // The lists that carry the sheet, in the order they are cleared.
+    std::array<QListWidget *, 5> sheetLists() const;
 
     MainWindowControls controls_;
     // The menu bar is no row of the control table: it lies in the band above the groups.

@@ -51,6 +51,10 @@ struct MainWindowControls {
     QLineEdit *chestplateEdit;
     QLineEdit *leggingsEdit;
     QLineEdit *bootsEdit;
+    QPushButton *skillAddButton;
+    QPushButton *skillDeleteButton;
+    QPushButton *skillClearButton;
+    QListWidget *skillList;
     QPushButton *commandListButton;
     QPushButton *variableListButton;
     QPushButton *colourCodesButton;
@@ -153,11 +157,15 @@ inline constexpr std::array mainWindowControls = std::to_array<ControlSpec<MainW
     {ControlKind::Label, "透明标签15", "靴子:", 168, 69, 32, 16, "分组框6"},
     {ControlKind::LineEdit, "编辑框15", "", 200, 66, 64, 24, "分组框6",
      bind<&MainWindowControls::bootsEdit>},
-    {ControlKind::GroupBox, "分组框7", "技能数据", 464, 136, 272, 176, nullptr, nullptr, true},
-    {ControlKind::PushButton, "超级按钮24", "添加", 16, 16, 48, 24, "分组框7"},
-    {ControlKind::PushButton, "超级按钮23", "删除", 112, 16, 48, 24, "分组框7"},
-    {ControlKind::PushButton, "超级按钮21", "清空", 208, 16, 48, 24, "分组框7"},
-    {ControlKind::ListBox, "列表框3", "", 16, 48, 240, 120, "分组框7"},
+    {ControlKind::GroupBox, "分组框7", "技能数据", 464, 136, 272, 176, nullptr},
+    {ControlKind::PushButton, "超级按钮24", "添加", 16, 16, 48, 24, "分组框7",
+     bind<&MainWindowControls::skillAddButton>},
+    {ControlKind::PushButton, "超级按钮23", "删除", 112, 16, 48, 24, "分组框7",
+     bind<&MainWindowControls::skillDeleteButton>},
+    {ControlKind::PushButton, "超级按钮21", "清空", 208, 16, 48, 24, "分组框7",
+     bind<&MainWindowControls::skillClearButton>},
+    {ControlKind::ListBox, "列表框3", "", 16, 48, 240, 120, "分组框7",
+     bind<&MainWindowControls::skillList>},
     {ControlKind::GroupBox, "分组框8", "控制区", 464, 320, 272, 120, nullptr},
     {ControlKind::PushButton, "超级按钮10", "指令列表", 8, 24, 50, 24, "分组框8",
      bind<&MainWindowControls::commandListButton>},
