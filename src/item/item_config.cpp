@@ -10,6 +10,8 @@
 #include "core/text.h"
 #include "core/yaml_scalar.h"
 #include "item/attribute_types.h"
+#include "item/banner_patterns.h"
+#include "item/potion_effects.h"
 
 namespace item {
 
@@ -65,7 +67,7 @@ std::string buildEnchantmentBlock(const std::vector<core::ListEntry> &rows) {
     return out;
 }
 
-std::string generateItemConfig(const ItemSheet &sheet) {
+std::string generateItemConfig(const ItemSheet &sheet, core::TargetServer target) {
     std::string out = sheet.identifier;
     out += ":\r\n  Id: ";
     out += sheet.material;
@@ -81,7 +83,21 @@ std::string generateItemConfig(const ItemSheet &sheet) {
     out += buildAttributeBlock(sheet.attributeRows);
     out += "\r\n";
     out += buildEnchantmentBlock(sheet.enchantmentRows);
+    // Each of these is empty without rows, so a sheet that fills none of them is written as
+    // before they existed.
+    out += buildPotionEffectBlock(sheet.potionEffectRows, target);
+    out += buildBannerLayerBlock(sheet.bannerLayerRows, target);
+    out += buildColourOptionsBlock(sheet.potionColour);
     return out;
+}
+
+std::string ignoredSectionsQuestion(const ItemSheet &sheet) {
+    std::string ignored;
+    if (!sheet.potionEffectRows.empty() && !takesPotionEffects(sheet.material))
+        ignored += "物品种类“" + sheet.material + "”不是药水或药箭，游戏会忽略药水数据。\n";
+    if (!sheet.bannerLayerRows.empty() && !takesBannerLayers(sheet.material))
+        ignored += "物品种类“" + sheet.material + "”不是旗帜或盾牌，游戏会忽略旗帜数据。\n";
+    return ignored.empty() ? std::string() : ignored + "仍然生成配置吗？";
 }
 
 std::vector<core::NamedText> itemSheetTexts(const ItemSheet &sheet) {

@@ -223,7 +223,7 @@ TEST(ItemConfigProperty, RandomSheetsKeepEveryPromiseOfTheText) {
     Random random(4);
     for (int run = 0; run < 1500; ++run) {
         const ItemSheet sheet = randomSheet(random);
-        const std::string text = item::generateItemConfig(sheet);
+        const std::string text = item::generateItemConfig(sheet, core::TargetServer::Mm4);
         SCOPED_TRACE("run " + std::to_string(run) + ", text:\n" + text);
         checkText(sheet, text);
         if (testing::Test::HasFailure())

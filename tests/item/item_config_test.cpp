@@ -32,24 +32,25 @@ ItemSheet fireSwordSheet() {
 // as an anchor with no value. The slot sections stand under their parent key Attributes,
 // each header four blanks deep and its rows six.
 TEST(ItemConfigExamples, FireSword) {
-    EXPECT_EQ(item::generateItemConfig(fireSwordSheet()), "FireSword:\r\n"
-                                                          "  Id: DIAMOND_SWORD\r\n"
-                                                          "  Data: 0\r\n"
-                                                          "  Display: '&c烈焰之剑'\r\n"
-                                                          "  Lore:\r\n"
-                                                          "  - 第一行\r\n"
-                                                          "  - 第二行\r\n"
-                                                          "\r\n"
-                                                          "  Attributes:\r\n"
-                                                          "    All:\r\n"
-                                                          "      MovementSpeed: 0.1\r\n"
-                                                          "    MainHand:\r\n"
-                                                          "      AttackSpeed: 1.6\r\n"
-                                                          "      Damage: 10\r\n"
-                                                          "\r\n"
-                                                          "  Enchantments:\r\n"
-                                                          "  - DAMAGE_ALL:5\r\n"
-                                                          "  - FIRE_ASPECT:2\r\n");
+    EXPECT_EQ(item::generateItemConfig(fireSwordSheet(), core::TargetServer::Mm4),
+              "FireSword:\r\n"
+              "  Id: DIAMOND_SWORD\r\n"
+              "  Data: 0\r\n"
+              "  Display: '&c烈焰之剑'\r\n"
+              "  Lore:\r\n"
+              "  - 第一行\r\n"
+              "  - 第二行\r\n"
+              "\r\n"
+              "  Attributes:\r\n"
+              "    All:\r\n"
+              "      MovementSpeed: 0.1\r\n"
+              "    MainHand:\r\n"
+              "      AttackSpeed: 1.6\r\n"
+              "      Damage: 10\r\n"
+              "\r\n"
+              "  Enchantments:\r\n"
+              "  - DAMAGE_ALL:5\r\n"
+              "  - FIRE_ASPECT:2\r\n");
 }
 
 // Quoted display name for the same reason as above; the Data line keeps its trailing blank.
@@ -59,18 +60,18 @@ TEST(ItemConfigExamples, GemWithEmptyDataAndOnlyAnEnchantment) {
     sheet.material = "EMERALD";
     sheet.displayName = "&a宝石";
     sheet.enchantmentRows = {{"DURABILITY", 3}};
-    EXPECT_EQ(item::generateItemConfig(sheet), "Gem:\r\n"
-                                               "  Id: EMERALD\r\n"
-                                               "  Data: \r\n"
-                                               "  Display: '&a宝石'\r\n"
-                                               "\r\n"
-                                               "\r\n"
-                                               "  Enchantments:\r\n"
-                                               "  - DURABILITY:3\r\n");
+    EXPECT_EQ(item::generateItemConfig(sheet, core::TargetServer::Mm4), "Gem:\r\n"
+                                                                        "  Id: EMERALD\r\n"
+                                                                        "  Data: \r\n"
+                                                                        "  Display: '&a宝石'\r\n"
+                                                                        "\r\n"
+                                                                        "\r\n"
+                                                                        "  Enchantments:\r\n"
+                                                                        "  - DURABILITY:3\r\n");
 }
 
 TEST(ItemConfigExamples, EmptySheetGivesTheBaseLinesAndTwoEmptyLines) {
-    EXPECT_EQ(item::generateItemConfig(ItemSheet{}),
+    EXPECT_EQ(item::generateItemConfig(ItemSheet{}, core::TargetServer::Mm4),
               ":\r\n  Id: \r\n  Data: \r\n  Display: \r\n\r\n\r\n");
 }
 
@@ -141,7 +142,8 @@ TEST(ItemConfigDisplayName, QuotedOnlyWhenItWouldNotReadBackAsTyped) {
     for (const auto &[name, written] : cases) {
         ItemSheet sheet;
         sheet.displayName = name;
-        EXPECT_NE(item::generateItemConfig(sheet).find("\r\n  Display: " + written + "\r\n"),
+        EXPECT_NE(item::generateItemConfig(sheet, core::TargetServer::Mm4)
+                      .find("\r\n  Display: " + written + "\r\n"),
                   std::string::npos)
             << name;
     }
@@ -153,7 +155,7 @@ TEST(ItemConfigFields, OtherFieldsAndRowsAreCopiedAsTyped) {
     sheet.material = " &x";
     sheet.dataValue = "'1' # c";
     sheet.attributeRows = {{"    Damage: &1 #x", 0}};
-    const std::string text = item::generateItemConfig(sheet);
+    const std::string text = item::generateItemConfig(sheet, core::TargetServer::Mm4);
     EXPECT_TRUE(text.starts_with("a: b:\r\n  Id:  &x\r\n  Data: '1' # c\r\n  Display: \r\n"))
         << text;
     EXPECT_NE(text.find("\r\n      Damage: &1 #x\r\n"), std::string::npos);
@@ -168,7 +170,8 @@ TEST(ItemConfigYaml, EveryPartReadsBackUnderThePluginsKeys) {
     sheet.attributeRows.push_back({"    Health: 4", 6});
     sheet.enchantmentRows.push_back({"DIG_SPEED", -3});
 
-    const YAML::Node root = testsupport::readYaml(item::generateItemConfig(sheet));
+    const YAML::Node root =
+        testsupport::readYaml(item::generateItemConfig(sheet, core::TargetServer::Mm4));
     const YAML::Node item = root["FireSword"];
     ASSERT_TRUE(item.IsMap());
     EXPECT_EQ(item["Id"].as<std::string>(), "DIAMOND_SWORD");

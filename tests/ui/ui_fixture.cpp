@@ -28,6 +28,16 @@ void GuiTest::SetUp() {
     ui::setMessageSink([this](const QString &text, bool warning) {
         messages.push_back({text, warning});
     });
+    ui::setQuestionSink([this](const QString &text) {
+        questions.push_back(text);
+        if (answers.empty()) {
+            ADD_FAILURE() << "unexpected question: " << text.toStdString();
+            return false;
+        }
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    });
 }
 
 void GuiTest::TearDown() {
@@ -36,6 +46,8 @@ void GuiTest::TearDown() {
     delete mainWindow_;
     QApplication::processEvents();
     ui::setMessageSink({});
+    ui::setQuestionSink({});
+    EXPECT_TRUE(answers.empty()) << "answers left for questions never asked";
     QDir::setCurrent(previousDir_);
 }
 

@@ -4,12 +4,15 @@
 
 #include <QCloseEvent>
 
+#include "item/banner_patterns.h"
 #include "item/item_config.h"
 #include "storage/config_files.h"
 #include "ui/toolkit/message.h"
 #include "ui/toolkit/widgets.h"
+#include "ui/windows/banner_layer_dialog.h"
 #include "ui/windows/enchantment_dialog.h"
 #include "ui/windows/item_attribute_dialog.h"
+#include "ui/windows/potion_effect_dialog.h"
 #include "ui/windows/preview_window.h"
 
 namespace ui {
@@ -24,6 +27,10 @@ ItemWindow::ItemWindow(QWidget *owner, std::string &itemConfigText)
     connect(c.attributeAddButton, &QPushButton::clicked, this, &ItemWindow::onAttributeAddClicked);
     connect(c.enchantmentAddButton, &QPushButton::clicked, this,
             &ItemWindow::onEnchantmentAddClicked);
+    connect(c.potionEffectAddButton, &QPushButton::clicked, this,
+            &ItemWindow::onPotionEffectAddClicked);
+    connect(c.bannerLayerAddButton, &QPushButton::clicked, this,
+            &ItemWindow::onBannerLayerAddClicked);
     connect(c.clearSheetButton, &QPushButton::clicked, this, &ItemWindow::onItemClearClicked);
     connect(c.previewButton, &QPushButton::clicked, this, &ItemWindow::onItemPreviewClicked);
     connect(c.generateButton, &QPushButton::clicked, this, &ItemWindow::onItemGenerateClicked);
@@ -31,6 +38,15 @@ ItemWindow::ItemWindow(QWidget *owner, std::string &itemConfigText)
     bindClearList(c.attributeClearButton, c.attributeList);
     bindDeleteRow(c.enchantmentDeleteButton, c.enchantmentList);
     bindClearList(c.enchantmentClearButton, c.enchantmentList);
+    bindDeleteRow(c.potionEffectDeleteButton, c.potionEffectList);
+    bindClearList(c.potionEffectClearButton, c.potionEffectList);
+    bindDeleteRow(c.bannerLayerDeleteButton, c.bannerLayerList);
+    bindClearList(c.bannerLayerClearButton, c.bannerLayerList);
+    // The label is the context: it goes before the list when the window is destroyed, and the
+    // list still reports its rows going then.
+    onRowsChanged(c.bannerLayerList, c.bannerLayerWarningLabel,
+                  [this] { onBannerLayersChanged(); });
+    setWarningColour(c.bannerLayerWarningLabel);
 
     onItemWindowCreated();
 }
@@ -46,6 +62,13 @@ void ItemWindow::closeEvent(QCloseEvent *event) {
 void ItemWindow::onItemWindowCreated() {
     listClear(controls_.enchantmentList);
     listClear(controls_.attributeList);
+    listClear(controls_.potionEffectList);
+    listClear(controls_.bannerLayerList);
+}
+
+core::TargetServer ItemWindow::target() const {
+    // Every config is written for MythicMobs 4 servers until the window offers the choice.
+    return core::TargetServer::Mm4;
 }
 
 void ItemWindow::onAttributeAddClicked() {
@@ -57,6 +80,30 @@ void ItemWindow::onEnchantmentAddClicked() {
                 [this] { return new EnchantmentDialog(this, controls_.enchantmentList); });
 }
 
+void ItemWindow::onPotionEffectAddClicked() {
+    openWindow(new PotionEffectDialog(this, controls_.potionEffectList, potionColour_,
+                                      [this] { showPotionColour(); }),
+               true);
+}
+
+void ItemWindow::onBannerLayerAddClicked() {
+    openWindow(new BannerLayerDialog(this, controls_.bannerLayerList), true);
+}
+
+void ItemWindow::onBannerLayersChanged() {
+    const bool tooMany = static_cast<std::size_t>(listRowCount(controls_.bannerLayerList)) >
+                         item::craftableBannerLayers;
+    writeFrameLineText(controls_.bannerLayerWarningLabel,
+                       tooMany ? toQString(item::tooManyBannerLayersWarning) : QString());
+}
+
+void ItemWindow::showPotionColour() {
+    writeFrameLineText(controls_.potionColourLabel,
+                       potionColour_ ? QStringLiteral("颜色 ") +
+                                           toQString(item::formatRgbColour(*potionColour_))
+                                     : QString());
+}
+
 void ItemWindow::onItemClearClicked() {
     const ItemWindowControls &c = controls_;
     for (QWidget *field :
@@ -65,11 +112,15 @@ void ItemWindow::onItemClearClicked() {
         writeText(field, QString());
     listClear(c.attributeList);
     listClear(c.enchantmentList);
+    listClear(c.potionEffectList);
+    listClear(c.bannerLayerList);
+    potionColour_.reset();
+    showPotionColour();
 }
 
 void ItemWindow::onItemPreviewClicked() {
     // The preview shows the sheet as it is now, so opening it generates anew.
-    itemConfigText_ = item::generateItemConfig(readItemSheet());
+    itemConfigText_ = item::generateItemConfig(readItemSheet(), target());
     openWindow(
         new PreviewWindow(this, "ItemPreviewWindow", itemPreviewSpec, toQString(itemConfigText_)),
         true);
@@ -77,7 +128,11 @@ void ItemWindow::onItemPreviewClicked() {
 
 void ItemWindow::onItemGenerateClicked() {
     const item::ItemSheet sheet = readItemSheet();
-    itemConfigText_ = item::generateItemConfig(sheet);
+    // Rows the Id ignores are saved if the user wants them: the Id may be changed later.
+    if (const std::string question = item::ignoredSectionsQuestion(sheet);
+        !question.empty() && !askQuestion(toQString(question)))
+        return;
+    itemConfigText_ = item::generateItemConfig(sheet, target());
     const QString folder = QStringLiteral("Items");
     if (const auto refusal = storage::saveConfigFile(
             folder, toQString(sheet.identifier), itemConfigText_, item::itemSheetTexts(sheet))) {
@@ -100,6 +155,9 @@ item::ItemSheet ItemWindow::readItemSheet() const {
     sheet.description = text(c.descriptionBox);
     sheet.attributeRows = listRows(c.attributeList);
     sheet.enchantmentRows = listRows(c.enchantmentList);
+    sheet.potionEffectRows = listRows(c.potionEffectList);
+    sheet.bannerLayerRows = listRows(c.bannerLayerList);
+    sheet.potionColour = potionColour_;
     return sheet;
 }
 
