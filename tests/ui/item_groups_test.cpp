@@ -308,7 +308,8 @@ TEST_F(ItemGroupsTest, RowsTheIdIgnoresAreSavedOnlyWhenTheUserSaysSo) {
     answers = {false};
     clickIn(item, "超级按钮13");
     ASSERT_EQ(questions.size(), 1u);
-    EXPECT_TRUE(questions[0].contains(QStringLiteral("“DIAMOND_SWORD”"))) << questions[0].toStdString();
+    EXPECT_TRUE(questions[0].contains(QStringLiteral("“DIAMOND_SWORD”")))
+        << questions[0].toStdString();
     EXPECT_FALSE(questions[0].contains(QStringLiteral("旗帜数据")));
     EXPECT_FALSE(QFile::exists(workPath("MythicMobs/Items/Odd.yml")));
     EXPECT_TRUE(messages.empty());
