@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -48,6 +49,10 @@ std::optional<core::ListEntry> bannerLayerRow(int colourRow, int patternRow);
 // DIAGONAL_RIGHT names one pattern on an Mm4 server and another on an Mm5 server.
 std::optional<core::ListEntry> bannerLayerRowFromLine(std::string_view line,
                                                       core::TargetServer target);
+
+// A loom adds at most this many layers; some game versions draw a banner with more wrongly.
+inline constexpr std::size_t craftableBannerLayers = 6;
+inline constexpr std::string_view tooManyBannerLayersWarning = "超过6层可能显示异常";
 
 // "红色 波纹边" for the row "RED CURLY_BORDER"; a row that is no layer line shows its text.
 std::string bannerLayerListText(const core::ListEntry &row);

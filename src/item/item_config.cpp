@@ -8,6 +8,8 @@
 #include "core/table_row.h"
 #include "core/text.h"
 #include "item/attribute_types.h"
+#include "item/banner_patterns.h"
+#include "item/potion_effects.h"
 
 namespace item {
 
@@ -101,12 +103,26 @@ ItemGeneration generateItemConfig(const ItemSheet &sheet, core::TargetServer tar
     out += buildAttributeBlock(sheet.attributeRows, writer);
     out += "\r\n";
     out += buildEnchantmentBlock(sheet.enchantmentRows, target, writer);
+    // Each of these is empty without rows, so a sheet that fills none of them is written as
+    // before they existed.
+    out += buildPotionEffectBlock(sheet.potionEffectRows, target);
+    out += buildBannerLayerBlock(sheet.bannerLayerRows, target);
+    out += buildColourOptionsBlock(sheet.potionColour);
     if (writer.refused()) {
         result.warning = writer.warning();
         return result;
     }
     result.text = std::move(out);
     return result;
+}
+
+std::string ignoredSectionsQuestion(const ItemSheet &sheet) {
+    std::string ignored;
+    if (!sheet.potionEffectRows.empty() && !takesPotionEffects(sheet.material))
+        ignored += "物品种类“" + sheet.material + "”不是药水或药箭，游戏会忽略药水数据。\n";
+    if (!sheet.bannerLayerRows.empty() && !takesBannerLayers(sheet.material))
+        ignored += "物品种类“" + sheet.material + "”不是旗帜或盾牌，游戏会忽略旗帜数据。\n";
+    return ignored.empty() ? std::string() : ignored + "仍然生成配置吗？";
 }
 
 std::vector<core::NamedText> itemSheetTexts(const ItemSheet &sheet) {

@@ -41,6 +41,11 @@ struct ItemGeneration {
 // written so that the server reads it as typed, gives a warning instead of a text.
 ItemGeneration generateItemConfig(const ItemSheet &sheet, core::TargetServer target);
 
+// Empty when the Id takes every section the sheet fills, else the question whether to save
+// all the same, naming the potion effects an Id other than a potion ignores and the banner
+// layers an Id other than a banner or shield ignores.
+std::string ignoredSectionsQuestion(const ItemSheet &sheet);
+
 // Every user text of the sheet with the name the user knows its place by; the views point
 // into the sheet.
 std::vector<core::NamedText> itemSheetTexts(const ItemSheet &sheet);

@@ -2,10 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/list_entry.h"
+#include "item/rgb_colour.h"
 
 namespace item {
 
@@ -16,9 +18,12 @@ struct ItemSheet {
     std::string material;
     std::string dataValue;
     std::string displayName;
-    std::string description;                      // lines separated by CR LF
-    std::vector<core::ListEntry> attributeRows;   // text as composed by attributeRow, tag = slot
-    std::vector<core::ListEntry> enchantmentRows; // text = key, tag = level
+    std::string description;                       // lines separated by CR LF
+    std::vector<core::ListEntry> attributeRows;    // text as composed by attributeRow, tag = slot
+    std::vector<core::ListEntry> enchantmentRows;  // text = key, tag = level
+    std::vector<core::ListEntry> potionEffectRows; // text as composed by potionEffectRow
+    std::vector<core::ListEntry> bannerLayerRows;  // text as composed by bannerLayerRow
+    std::optional<RgbColour> potionColour;
 };
 
 } // namespace item

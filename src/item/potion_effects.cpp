@@ -190,6 +190,13 @@ mob::RowOutcome potionEffectRow(int typeRow, std::string_view secondsText,
     return mob::RowOutcome::add(effectLine(effect, core::TargetServer::Mm5));
 }
 
+std::optional<std::int32_t> potionEffectTicks(std::string_view secondsText) {
+    const auto ticks = secondsToTicks(secondsText);
+    if (const auto *whole = std::get_if<std::int64_t>(&ticks))
+        return static_cast<std::int32_t>(*whole);
+    return std::nullopt;
+}
+
 std::optional<core::ListEntry> potionEffectRowFromLine(std::string_view line) {
     const std::optional<PotionEffect> effect = readEffectLine(line);
     if (!effect)

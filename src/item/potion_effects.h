@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -51,6 +52,10 @@ inline constexpr std::string_view potionLevelRangeWarning = "效果等级请在1
 // a file are the same text; potionEffectListText gives what the list shows instead.
 mob::RowOutcome potionEffectRow(int typeRow, std::string_view secondsText,
                                 std::string_view levelText);
+
+// The whole ticks the typed seconds give, rounded as potionEffectRow rounds them; nothing for
+// seconds it refuses.
+std::optional<std::int32_t> potionEffectTicks(std::string_view secondsText);
 
 // The row for a "TYPE ticks level" line of a file's PotionEffects, with the type by either
 // name and in any case; nothing for an unknown type, a tick count outside 1..2147483647 or a

@@ -220,6 +220,21 @@ TEST_F(ItemWindowTest, EveryWindowHasItsControlsInPlaceAndCaptionsFit) {
     ASSERT_NE(enchantments, nullptr);
     check(enchantments, ui::enchantmentDialogSpec, ui::enchantmentDialogControls);
     EXPECT_EQ(ui::comboRowCount(testsupport::control<QComboBox>(enchantments, "组合框1")), 30);
+    closeNow(enchantments);
+
+    clickIn(item, "药水数据添加按钮");
+    QWidget *effects = QApplication::activeModalWidget();
+    ASSERT_NE(effects, nullptr);
+    check(effects, ui::potionEffectDialogSpec, ui::potionEffectDialogControls);
+    EXPECT_EQ(ui::comboRowCount(testsupport::control<QComboBox>(effects, "组合框1")), 33);
+    closeNow(effects);
+
+    clickIn(item, "旗帜数据添加按钮");
+    QWidget *layers = QApplication::activeModalWidget();
+    ASSERT_NE(layers, nullptr);
+    check(layers, ui::bannerLayerDialogSpec, ui::bannerLayerDialogControls);
+    EXPECT_EQ(ui::comboRowCount(testsupport::control<QComboBox>(layers, "组合框1")), 16);
+    EXPECT_EQ(ui::comboRowCount(testsupport::control<QComboBox>(layers, "组合框2")), 41);
 }
 
 TEST_F(ItemWindowTest, SheetFilledThroughTheDialogsIsWrittenExactly) {
@@ -361,7 +376,9 @@ TEST_F(ItemWindowTest, DeleteRemovesOnlyTheSelectedRowAndClearEmptiesTheList) {
         const char *list, *deleteButton, *clearButton;
     };
     for (const Group &group :
-         {Group{"列表框1", "超级按钮2", "超级按钮3"}, Group{"列表框2", "超级按钮1", "超级按钮4"}}) {
+         {Group{"列表框1", "超级按钮2", "超级按钮3"}, Group{"列表框2", "超级按钮1", "超级按钮4"},
+          Group{"列表框3", "药水数据删除按钮", "药水数据清空按钮"},
+          Group{"列表框4", "旗帜数据删除按钮", "旗帜数据清空按钮"}}) {
         auto *list = testsupport::control<QListWidget>(item, group.list);
         for (int tag : {1, 2, 3})
             ui::listAddRow(list, QString::number(tag), tag);
@@ -370,6 +387,9 @@ TEST_F(ItemWindowTest, DeleteRemovesOnlyTheSelectedRowAndClearEmptiesTheList) {
         ui::setSelectedIndex(list, 0);
         clickIn(item, group.deleteButton);
         EXPECT_EQ(rows(item, group.list), (Rows{{"2", 2}, {"3", 3}})) << group.list;
+        EXPECT_EQ(ui::selectedIndex(list), -1) << group.list; // a second press takes nothing
+        clickIn(item, group.deleteButton);
+        EXPECT_EQ(rows(item, group.list).size(), 2u) << group.list;
         clickIn(item, group.clearButton);
         EXPECT_TRUE(rows(item, group.list).empty()) << group.list;
         clickIn(item, group.clearButton);

@@ -31,6 +31,16 @@ void GuiTest::SetUp() {
     });
     // Each test starts from what a first run remembers: nothing.
     QSettings().clear();
+    ui::setQuestionSink([this](const QString &text) {
+        questions.push_back(text);
+        if (answers.empty()) {
+            ADD_FAILURE() << "unexpected question: " << text.toStdString();
+            return false;
+        }
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    });
 }
 
 void GuiTest::TearDown() {
@@ -39,6 +49,8 @@ void GuiTest::TearDown() {
     delete mainWindow_;
     QApplication::processEvents();
     ui::setMessageSink({});
+    ui::setQuestionSink({});
+    EXPECT_TRUE(answers.empty()) << "answers left for questions never asked";
     QDir::setCurrent(previousDir_);
 }
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <deque>
 #include <ostream>
 #include <vector>
 
@@ -72,6 +73,10 @@ class GuiTest : public testing::Test {
     QByteArray readFile(const QString &relative) const;
 
     std::vector<RecordedMessage> messages;
+    // The questions asked, answered in turn from answers; a question without an answer
+    // waiting fails the test.
+    std::vector<QString> questions;
+    std::deque<bool> answers;
 
   private:
     QTemporaryDir workDir_;

@@ -4,6 +4,8 @@
 // saves each one as <folder>/<name>.png. Usage: veltrane_screenshots <folder>
 #include <functional>
 #include <string_view>
+#include <tuple>
+#include <utility>
 
 #include <QApplication>
 #include <QComboBox>
@@ -14,6 +16,7 @@
 #include "mob/skill_catalogue.h"
 #include "support/example_entry.h"
 #include "ui/toolkit/application.h"
+#include "ui/toolkit/colour_picker.h"
 #include "ui/toolkit/message.h"
 #include "ui/toolkit/widgets.h"
 #include "ui/windows/main_window.h"
@@ -86,6 +89,32 @@ QWidget *filledItemWindow(ui::MainWindow &main) {
     return testsupport::enterItem(main, testsupport::fireSword());
 }
 
+// The item window with its potion and banner groups filled too, seven layers so that the
+// warning shows; the groups need not suit the sword, they only have to show.
+QWidget *itemWindowWithEveryGroup(ui::MainWindow &main) {
+    QWidget *item = filledItemWindow(main);
+    QWidget *effects = pressAndFind(item, "药水数据添加按钮", "PotionEffectDialog");
+    for (const auto &[row, seconds, level] :
+         {std::tuple{5, "1", "2"}, std::tuple{9, "45.5", "1"}}) {
+        prepare(effects, "组合框1", row, "编辑框1", seconds);
+        input.type(named<QWidget>(effects, "编辑框2"), QString::fromUtf8(level));
+        input.press(named<QPushButton>(effects, "药水效果添加按钮"));
+    }
+    input.press(named<QPushButton>(effects, "药水颜色按钮"));
+    effects->close();
+    QWidget *layers = pressAndFind(item, "旗帜数据添加按钮", "BannerLayerDialog");
+    for (const auto &[colour, pattern] :
+         {std::pair{15, 0}, std::pair{14, 21}, std::pair{0, 13}, std::pair{4, 31},
+          std::pair{11, 24}, std::pair{5, 32}, std::pair{10, 40}}) {
+        input.choose(named<QComboBox>(layers, "组合框1"), colour);
+        input.choose(named<QComboBox>(layers, "组合框2"), pattern);
+        input.press(named<QPushButton>(layers, "旗帜图案添加按钮"));
+    }
+    layers->close();
+    QApplication::processEvents();
+    return item;
+}
+
 struct Shot {
     const char *file;
     std::function<QWidget *(ui::MainWindow &)> open;
@@ -109,6 +138,8 @@ int main(int argc, char *argv[]) {
     QTemporaryDir workDir;
     QDir::setCurrent(workDir.path());
     ui::setMessageSink([](const QString &, bool) {});
+    // The colour dialog would wait for a user; the shots show a healing potion's red.
+    ui::setColourPicker([](const QColor &) { return QColor(248, 36, 35); });
 
     const Shot shots[] = {
         {"main-window",
@@ -139,6 +170,7 @@ int main(int argc, char *argv[]) {
              return dialog;
          }},
         {"item-window", filledItemWindow},
+        {"item-window", itemWindowWithEveryGroup},
         {"item-preview",
          [](ui::MainWindow &main) {
              return pressAndFind(filledItemWindow(main), "超级按钮6", "ItemPreviewWindow");
@@ -157,6 +189,23 @@ int main(int argc, char *argv[]) {
              QWidget *dialog =
                  pressAndFind(filledItemWindow(main), "掉落数据添加按钮1", "EnchantmentDialog");
              prepare(dialog, "组合框1", 24, "编辑框1", "5");
+             return dialog;
+         }},
+        {"potion-dialog",
+         [](ui::MainWindow &main) {
+             QWidget *dialog =
+                 pressAndFind(filledItemWindow(main), "药水数据添加按钮", "PotionEffectDialog");
+             input.press(named<QPushButton>(dialog, "药水颜色按钮"));
+             prepare(dialog, "组合框1", 5, "编辑框1", "3");
+             input.type(named<QWidget>(dialog, "编辑框2"), QStringLiteral("2"));
+             return dialog;
+         }},
+        {"banner-dialog",
+         [](ui::MainWindow &main) {
+             QWidget *dialog =
+                 pressAndFind(filledItemWindow(main), "旗帜数据添加按钮", "BannerLayerDialog");
+             input.choose(named<QComboBox>(dialog, "组合框1"), 14);
+             input.choose(named<QComboBox>(dialog, "组合框2"), 21);
              return dialog;
          }},
         {"colour-codes",

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/toolkit/message.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 
@@ -10,6 +11,11 @@ namespace {
 
 MessageSink &messageSink() {
     static MessageSink sink;
+    return sink;
+}
+
+QuestionSink &questionSink() {
+    static QuestionSink sink;
     return sink;
 }
 
@@ -27,6 +33,21 @@ void showMessage(const QString &text, bool warning) {
 
 void setMessageSink(MessageSink sink) {
     messageSink() = std::move(sink);
+}
+
+bool askQuestion(const QString &text) {
+    if (const QuestionSink &sink = questionSink())
+        return sink(text);
+    QMessageBox box(QMessageBox::Question, QStringLiteral("信息："), text,
+                    QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("是"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("否"));
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void setQuestionSink(QuestionSink sink) {
+    questionSink() = std::move(sink);
 }
 
 } // namespace ui

@@ -17,4 +17,11 @@ void showMessage(const QString &text, bool warning);
 using MessageSink = std::function<void(const QString &text, bool warning)>;
 void setMessageSink(MessageSink sink);
 
+// A question with the buttons 是 and 否, caption "信息：" and the question icon; true for 是.
+bool askQuestion(const QString &text);
+
+// As with messages, tests answer the questions through a sink; an empty one restores the boxes.
+using QuestionSink = std::function<bool(const QString &text)>;
+void setQuestionSink(QuestionSink sink);
+
 } // namespace ui

@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -20,6 +22,7 @@ namespace ui {
 namespace {
 
 constexpr int tagRole = Qt::UserRole;
+constexpr int heldTextRole = Qt::UserRole + 1; // only on rows that show another text
 
 void centreOnScreen(QWidget *window) {
     const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
@@ -94,6 +97,17 @@ void setVisible(QWidget *control, bool visible) {
     control->setVisible(visible);
 }
 
+void writeFrameLineText(QLabel *label, const QString &text) {
+    label->setText(text);
+    label->setAutoFillBackground(!text.isEmpty());
+}
+
+void setWarningColour(QLabel *label) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(0xc0, 0x00, 0x00));
+    label->setPalette(palette);
+}
+
 int selectedIndex(const QWidget *list) {
     if (const auto *combo = qobject_cast<const QComboBox *>(list)) {
         // Typing does not move the current row, so the text decides.
@@ -126,6 +140,20 @@ void comboAddRow(QComboBox *combo, const QString &text) {
     combo->setCurrentIndex(selected);
 }
 
+void comboAddRow(QComboBox *combo, const QString &text, const QIcon &icon) {
+    const int selected = combo->currentIndex();
+    combo->addItem(icon, text);
+    combo->setCurrentIndex(selected);
+}
+
+int comboRowCount(const QComboBox *combo) {
+    return combo->count();
+}
+
+QString comboRowText(const QComboBox *combo, int index) {
+    return index >= 0 && index < combo->count() ? combo->itemText(index) : QString();
+}
+
 void makeFilterable(QComboBox *combo) {
     const int selected = combo->currentIndex();
     combo->setEditable(true);
@@ -138,17 +166,29 @@ void makeFilterable(QComboBox *combo) {
     combo->setCurrentIndex(selected);
 }
 
-int comboRowCount(const QComboBox *combo) {
-    return combo->count();
+QIcon colourSwatch(const QColor &colour) {
+    QPixmap pixmap(16, 16);
+    pixmap.fill(colour);
+    QPainter painter(&pixmap);
+    painter.setPen(Qt::darkGray);
+    painter.drawRect(pixmap.rect().adjusted(0, 0, -1, -1));
+    return QIcon(pixmap);
 }
 
-QString comboRowText(const QComboBox *combo, int index) {
-    return index >= 0 && index < combo->count() ? combo->itemText(index) : QString();
+void setButtonIcon(QPushButton *button, const QIcon &icon) {
+    button->setIcon(icon);
 }
 
 void listAddRow(QListWidget *list, const QString &text, int tag) {
     auto *item = new QListWidgetItem(text);
     item->setData(tagRole, tag);
+    list->addItem(item);
+}
+
+void listAddRow(QListWidget *list, const QString &text, int tag, const QString &shown) {
+    auto *item = new QListWidgetItem(shown);
+    item->setData(tagRole, tag);
+    item->setData(heldTextRole, text);
     list->addItem(item);
 }
 
@@ -178,7 +218,10 @@ int listRowCount(const QListWidget *list) {
 
 QString listRowText(const QListWidget *list, int index) {
     const QListWidgetItem *item = list->item(index);
-    return item ? item->text() : QString();
+    if (!item)
+        return {};
+    const QVariant held = item->data(heldTextRole);
+    return held.isValid() ? held.toString() : item->text();
 }
 
 int listRowTag(const QListWidget *list, int index) {
@@ -192,6 +235,13 @@ std::vector<core::ListEntry> listRows(const QListWidget *list) {
     for (int i = 0; i < list->count(); ++i)
         rows.push_back({listRowText(list, i).toStdString(), listRowTag(list, i)});
     return rows;
+}
+
+void onRowsChanged(QListWidget *list, QObject *context, const std::function<void()> &changed) {
+    const QAbstractItemModel *model = list->model();
+    QObject::connect(model, &QAbstractItemModel::rowsInserted, context, changed);
+    QObject::connect(model, &QAbstractItemModel::rowsRemoved, context, changed);
+    QObject::connect(model, &QAbstractItemModel::modelReset, context, changed);
 }
 
 void setBalloonTip(QWidget *control, const QString &text) {

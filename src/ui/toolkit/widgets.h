@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include <QColor>
+#include <QIcon>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -13,6 +15,7 @@
 #include "core/list_entry.h"
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -41,20 +44,33 @@ void writeText(QWidget *control, const QString &text);
 
 void setVisible(QWidget *control, bool visible);
 
+// Text for a label on a group box's top line, beside the caption: while it has text the label
+// hides the line behind it, as the caption does.
+void writeFrameLineText(QLabel *label, const QString &text);
+void setWarningColour(QLabel *label);
+
 // Row index from 0, or -1 when no row is selected; -1 clears the selection. An editable
 // drop-down list selects the row whose text its edit field holds exactly.
 int selectedIndex(const QWidget *list);
 void setSelectedIndex(QWidget *list, int index);
 
 void comboAddRow(QComboBox *combo, const QString &text);
-// Lets the user type into the drop-down list: as they type, a list offers the rows that
-// contain the text anywhere, without regard to case, and arrow keys and Enter choose one;
-// the arrow still opens every row.
-void makeFilterable(QComboBox *combo);
+void comboAddRow(QComboBox *combo, const QString &text, const QIcon &icon);
 int comboRowCount(const QComboBox *combo);
 QString comboRowText(const QComboBox *combo, int index); // empty text out of range
 
+// Lets the user type into the drop-down list to narrow it: the rows that contain the typed
+// text, in any case, drop down beneath the field, and the arrow keys and Enter choose one.
+// The arrow button still opens every row.
+void makeFilterable(QComboBox *combo);
+
+// A small square of the colour, outlined so that white shows too.
+QIcon colourSwatch(const QColor &colour);
+void setButtonIcon(QPushButton *button, const QIcon &icon); // a null icon removes it
 void listAddRow(QListWidget *list, const QString &text, int tag);
+// A row that shows another text than the one it holds: listRowText and listRows give the
+// held text, which is what the domain composed, and the list shows the caption.
+void listAddRow(QListWidget *list, const QString &text, int tag, const QString &shown);
 void listInsertRow(QListWidget *list, int index, const QString &text);
 // -1 or past the end removes nothing; afterwards no row is selected.
 void listDeleteRow(QListWidget *list, int index);
@@ -62,6 +78,9 @@ void listClear(QListWidget *list);
 int listRowCount(const QListWidget *list);
 QString listRowText(const QListWidget *list, int index);
 int listRowTag(const QListWidget *list, int index);
+
+// Calls changed after rows were added to the list or removed from it, while context lives.
+void onRowsChanged(QListWidget *list, QObject *context, const std::function<void()> &changed);
 
 // All rows, top first, as UTF-8 entries for the domain.
 std::vector<core::ListEntry> listRows(const QListWidget *list);

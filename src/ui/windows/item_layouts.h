@@ -33,6 +33,16 @@ struct ItemWindowControls {
     QPushButton *enchantmentDeleteButton;
     QPushButton *enchantmentClearButton;
     QListWidget *enchantmentList;
+    QLabel *potionColourLabel;
+    QPushButton *potionEffectAddButton;
+    QPushButton *potionEffectDeleteButton;
+    QPushButton *potionEffectClearButton;
+    QListWidget *potionEffectList;
+    QLabel *bannerLayerWarningLabel;
+    QPushButton *bannerLayerAddButton;
+    QPushButton *bannerLayerDeleteButton;
+    QPushButton *bannerLayerClearButton;
+    QListWidget *bannerLayerList;
     QPushButton *clearSheetButton;
     QPushButton *previewButton;
     QPushButton *generateButton;
@@ -73,10 +83,30 @@ inline constexpr std::array itemWindowControls = std::to_array<ControlSpec<ItemW
      bind<&ItemWindowControls::enchantmentClearButton>},
     {ControlKind::ListBox, "列表框2", "", 8, 56, 168, 72, "分组框4",
      bind<&ItemWindowControls::enchantmentList>},
-    {ControlKind::GroupBox, "分组框5", "药水数据[制作中]", 392, 8, 192, 136, nullptr, nullptr,
-     true},
-    {ControlKind::GroupBox, "分组框6", "旗帜数据[制作中]", 392, 152, 192, 136, nullptr, nullptr,
-     true},
+    // The labels on the frame line beside the captions show the potion colour and the
+    // warning about the layer count; they are empty until there is something to show.
+    {ControlKind::GroupBox, "分组框5", "药水数据", 392, 8, 192, 136},
+    {ControlKind::Label, "药水颜色标签", "", 62, 0, 122, 14, "分组框5",
+     bind<&ItemWindowControls::potionColourLabel>},
+    {ControlKind::PushButton, "药水数据添加按钮", "添加", 8, 24, 48, 24, "分组框5",
+     bind<&ItemWindowControls::potionEffectAddButton>},
+    {ControlKind::PushButton, "药水数据删除按钮", "删除", 68, 24, 48, 24, "分组框5",
+     bind<&ItemWindowControls::potionEffectDeleteButton>},
+    {ControlKind::PushButton, "药水数据清空按钮", "清空", 128, 24, 48, 24, "分组框5",
+     bind<&ItemWindowControls::potionEffectClearButton>},
+    {ControlKind::ListBox, "列表框3", "", 8, 56, 168, 72, "分组框5",
+     bind<&ItemWindowControls::potionEffectList>},
+    {ControlKind::GroupBox, "分组框6", "旗帜数据", 392, 152, 192, 136},
+    {ControlKind::Label, "旗帜层数提示", "", 62, 0, 126, 14, "分组框6",
+     bind<&ItemWindowControls::bannerLayerWarningLabel>},
+    {ControlKind::PushButton, "旗帜数据添加按钮", "添加", 8, 24, 48, 24, "分组框6",
+     bind<&ItemWindowControls::bannerLayerAddButton>},
+    {ControlKind::PushButton, "旗帜数据删除按钮", "删除", 68, 24, 48, 24, "分组框6",
+     bind<&ItemWindowControls::bannerLayerDeleteButton>},
+    {ControlKind::PushButton, "旗帜数据清空按钮", "清空", 128, 24, 48, 24, "分组框6",
+     bind<&ItemWindowControls::bannerLayerClearButton>},
+    {ControlKind::ListBox, "列表框4", "", 8, 56, 168, 72, "分组框6",
+     bind<&ItemWindowControls::bannerLayerList>},
     {ControlKind::PushButton, "超级按钮18", "清空内容", 592, 168, 50, 24, nullptr,
      bind<&ItemWindowControls::clearSheetButton>},
     {ControlKind::PushButton, "超级按钮6", "预览配置", 592, 200, 50, 24, nullptr,
@@ -136,6 +166,62 @@ inline constexpr std::array enchantmentDialogControls =
         {ControlKind::Label, "透明标签3", "级", 168, 72, 16, 16},
         {ControlKind::PushButton, "掉落数据添加按钮", "确定", 376, 104, 56, 32, nullptr,
          bind<&EnchantmentDialogControls::confirmButton>},
+    });
+
+inline constexpr WindowSpec potionEffectDialogSpec = {"Veltrane-添加药水效果", {450, 172}};
+
+struct PotionEffectDialogControls {
+    QComboBox *effectBox;
+    QLineEdit *secondsEdit;
+    QLabel *ticksLabel;
+    QLineEdit *levelEdit;
+    QPushButton *colourButton;
+    QPushButton *clearColourButton;
+    QPushButton *confirmButton;
+};
+
+inline constexpr std::array potionEffectDialogControls =
+    std::to_array<ControlSpec<PotionEffectDialogControls>>({
+        {ControlKind::Label, "透明标签1", "效果类型:", 8, 8, 56, 16},
+        {ControlKind::ComboBox, "组合框1", "", 72, 8, 360, 20, nullptr,
+         bind<&PotionEffectDialogControls::effectBox>},
+        {ControlKind::Label, "透明标签2", "持续时间:", 8, 40, 56, 16},
+        {ControlKind::LineEdit, "编辑框1", "", 72, 38, 120, 24, nullptr,
+         bind<&PotionEffectDialogControls::secondsEdit>},
+        {ControlKind::Label, "透明标签3", "秒", 200, 42, 16, 16},
+        {ControlKind::Label, "透明标签4", "", 224, 42, 120, 16, nullptr,
+         bind<&PotionEffectDialogControls::ticksLabel>},
+        {ControlKind::Label, "透明标签5", "效果等级:", 8, 72, 56, 16},
+        {ControlKind::LineEdit, "编辑框2", "1", 72, 70, 120, 24, nullptr,
+         bind<&PotionEffectDialogControls::levelEdit>},
+        {ControlKind::Label, "透明标签6", "（1 为 I 级）", 200, 74, 120, 16},
+        {ControlKind::Label, "透明标签7", "药水颜色:", 8, 104, 56, 16},
+        {ControlKind::PushButton, "药水颜色按钮", "默认", 72, 100, 120, 24, nullptr,
+         bind<&PotionEffectDialogControls::colourButton>},
+        {ControlKind::PushButton, "清除颜色按钮", "清除颜色", 200, 100, 64, 24, nullptr,
+         bind<&PotionEffectDialogControls::clearColourButton>},
+        {ControlKind::PushButton, "药水效果添加按钮", "确定", 376, 104, 56, 32, nullptr,
+         bind<&PotionEffectDialogControls::confirmButton>},
+    });
+
+inline constexpr WindowSpec bannerLayerDialogSpec = {"Veltrane-添加旗帜图案", {450, 140}};
+
+struct BannerLayerDialogControls {
+    QComboBox *colourBox;
+    QComboBox *patternBox;
+    QPushButton *confirmButton;
+};
+
+inline constexpr std::array bannerLayerDialogControls =
+    std::to_array<ControlSpec<BannerLayerDialogControls>>({
+        {ControlKind::Label, "透明标签1", "图案颜色:", 8, 8, 56, 16},
+        {ControlKind::ComboBox, "组合框1", "", 72, 8, 360, 20, nullptr,
+         bind<&BannerLayerDialogControls::colourBox>},
+        {ControlKind::Label, "透明标签2", "图案样式:", 8, 40, 56, 16},
+        {ControlKind::ComboBox, "组合框2", "", 72, 40, 360, 20, nullptr,
+         bind<&BannerLayerDialogControls::patternBox>},
+        {ControlKind::PushButton, "旗帜图案添加按钮", "确定", 376, 72, 56, 32, nullptr,
+         bind<&BannerLayerDialogControls::confirmButton>},
     });
 
 } // namespace ui

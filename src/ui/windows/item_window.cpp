@@ -4,12 +4,15 @@
 
 #include <QCloseEvent>
 
+#include "item/banner_patterns.h"
 #include "item/item_config.h"
 #include "storage/config_files.h"
 #include "ui/toolkit/message.h"
 #include "ui/toolkit/widgets.h"
+#include "ui/windows/banner_layer_dialog.h"
 #include "ui/windows/enchantment_dialog.h"
 #include "ui/windows/item_attribute_dialog.h"
+#include "ui/windows/potion_effect_dialog.h"
 #include "ui/windows/preview_window.h"
 
 namespace ui {
@@ -23,6 +26,10 @@ ItemWindow::ItemWindow(QWidget *owner, SharedTexts &shared) : QWidget(owner), sh
     connect(c.attributeAddButton, &QPushButton::clicked, this, &ItemWindow::onAttributeAddClicked);
     connect(c.enchantmentAddButton, &QPushButton::clicked, this,
             &ItemWindow::onEnchantmentAddClicked);
+    connect(c.potionEffectAddButton, &QPushButton::clicked, this,
+            &ItemWindow::onPotionEffectAddClicked);
+    connect(c.bannerLayerAddButton, &QPushButton::clicked, this,
+            &ItemWindow::onBannerLayerAddClicked);
     connect(c.clearSheetButton, &QPushButton::clicked, this, &ItemWindow::onItemClearClicked);
     connect(c.previewButton, &QPushButton::clicked, this, &ItemWindow::onItemPreviewClicked);
     connect(c.generateButton, &QPushButton::clicked, this, &ItemWindow::onItemGenerateClicked);
@@ -30,6 +37,15 @@ ItemWindow::ItemWindow(QWidget *owner, SharedTexts &shared) : QWidget(owner), sh
     bindClearList(c.attributeClearButton, c.attributeList);
     bindDeleteRow(c.enchantmentDeleteButton, c.enchantmentList);
     bindClearList(c.enchantmentClearButton, c.enchantmentList);
+    bindDeleteRow(c.potionEffectDeleteButton, c.potionEffectList);
+    bindClearList(c.potionEffectClearButton, c.potionEffectList);
+    bindDeleteRow(c.bannerLayerDeleteButton, c.bannerLayerList);
+    bindClearList(c.bannerLayerClearButton, c.bannerLayerList);
+    // The label is the context: it goes before the list when the window is destroyed, and the
+    // list still reports its rows going then.
+    onRowsChanged(c.bannerLayerList, c.bannerLayerWarningLabel,
+                  [this] { onBannerLayersChanged(); });
+    setWarningColour(c.bannerLayerWarningLabel);
 
     onItemWindowCreated();
 }
@@ -45,6 +61,12 @@ void ItemWindow::closeEvent(QCloseEvent *event) {
 void ItemWindow::onItemWindowCreated() {
     listClear(controls_.enchantmentList);
     listClear(controls_.attributeList);
+    listClear(controls_.potionEffectList);
+    listClear(controls_.bannerLayerList);
+}
+
+core::TargetServer ItemWindow::target() const {
+    return shared_.target;
 }
 
 void ItemWindow::onAttributeAddClicked() {
@@ -56,6 +78,30 @@ void ItemWindow::onEnchantmentAddClicked() {
                 [this] { return new EnchantmentDialog(this, controls_.enchantmentList); });
 }
 
+void ItemWindow::onPotionEffectAddClicked() {
+    openWindow(new PotionEffectDialog(this, controls_.potionEffectList, potionColour_,
+                                      [this] { showPotionColour(); }),
+               true);
+}
+
+void ItemWindow::onBannerLayerAddClicked() {
+    openWindow(new BannerLayerDialog(this, controls_.bannerLayerList), true);
+}
+
+void ItemWindow::onBannerLayersChanged() {
+    const bool tooMany = static_cast<std::size_t>(listRowCount(controls_.bannerLayerList)) >
+                         item::craftableBannerLayers;
+    writeFrameLineText(controls_.bannerLayerWarningLabel,
+                       tooMany ? toQString(item::tooManyBannerLayersWarning) : QString());
+}
+
+void ItemWindow::showPotionColour() {
+    writeFrameLineText(controls_.potionColourLabel,
+                       potionColour_ ? QStringLiteral("颜色 ") +
+                                           toQString(item::formatRgbColour(*potionColour_))
+                                     : QString());
+}
+
 void ItemWindow::onItemClearClicked() {
     const ItemWindowControls &c = controls_;
     for (QWidget *field :
@@ -64,6 +110,10 @@ void ItemWindow::onItemClearClicked() {
         writeText(field, QString());
     listClear(c.attributeList);
     listClear(c.enchantmentList);
+    listClear(c.potionEffectList);
+    listClear(c.bannerLayerList);
+    potionColour_.reset();
+    showPotionColour();
 }
 
 void ItemWindow::onItemPreviewClicked() {
@@ -83,9 +133,13 @@ void ItemWindow::onItemGenerateClicked() {
         showMessage(refusal->text, true);
         return;
     }
+    const item::ItemSheet sheet = readItemSheet();
+    // Rows the Id ignores are saved if the user wants them: the Id may be changed later.
+    if (const std::string question = item::ignoredSectionsQuestion(sheet);
+        !question.empty() && !askQuestion(toQString(question)))
+        return;
     if (!generateItemConfig())
         return;
-    const item::ItemSheet sheet = readItemSheet();
     if (const auto refusal =
             storage::saveConfigFile(folder, toQString(sheet.identifier), shared_.itemConfigText,
                                     item::itemSheetTexts(sheet), shared_.target)) {
@@ -98,7 +152,7 @@ void ItemWindow::onItemGenerateClicked() {
 }
 
 bool ItemWindow::generateItemConfig() {
-    item::ItemGeneration generation = item::generateItemConfig(readItemSheet(), shared_.target);
+    item::ItemGeneration generation = item::generateItemConfig(readItemSheet(), target());
     if (!generation.ready()) {
         showMessage(QString::fromStdString(generation.warning), true);
         return false;
@@ -118,6 +172,9 @@ item::ItemSheet ItemWindow::readItemSheet() const {
     sheet.description = text(c.descriptionBox);
     sheet.attributeRows = listRows(c.attributeList);
     sheet.enchantmentRows = listRows(c.enchantmentList);
+    sheet.potionEffectRows = listRows(c.potionEffectList);
+    sheet.bannerLayerRows = listRows(c.bannerLayerList);
+    sheet.potionColour = potionColour_;
     return sheet;
 }
 

@@ -2,20 +2,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include <QPointer>
 #include <QWidget>
 
+#include "core/target_server.h"
 #include "item/item_sheet.h"
 #include "ui/windows/item_layouts.h"
 #include "ui/windows/shared_texts.h"
 
 namespace ui {
 
-// The item sheet: base fields, description, attribute and enchantment rows, and the
-// buttons that preview and save its config. Not modal; the dialogs it opens are its children
-// and close with it.
+// The item sheet: base fields, description, attribute, enchantment, potion effect and banner
+// layer rows, the potion colour, and the buttons that preview and save its config. Not modal; the
+// dialogs it opens are its children and close with it.
 class ItemWindow : public QWidget {
   public:
     // shared holds the text of the latest item generation, which outlives the window, and the
@@ -32,13 +34,21 @@ class ItemWindow : public QWidget {
     void onItemWindowCreated();
     void onAttributeAddClicked();
     void onEnchantmentAddClicked();
+    void onPotionEffectAddClicked();
+    void onBannerLayerAddClicked();
+    void onBannerLayersChanged();
+    void showPotionColour();
     void onItemClearClicked();
     void onItemPreviewClicked();
     void onItemGenerateClicked();
     // Generates the config of the current sheet into the shared text, or shows why not.
     bool generateItemConfig();
 
+    // The server generation the config is written for.
+    core::TargetServer target() const;
+
     ItemWindowControls controls_;
+    std::optional<item::RgbColour> potionColour_; // set through the potion effect dialog
     SharedTexts &shared_;
     QPointer<QWidget> enchantmentDialog_;
 };
