@@ -30,7 +30,7 @@ bool isControlCharacter(QChar c) {
 SaveRefusal unencodable(const QString &place, const QString &characters) {
     return {SaveRefusal::Kind::UnencodableCharacter,
             QStringLiteral("%1中的字符“%2”无法用GBK编码保存，请修改后再生成配置！")
-                .arg(place, characters)};
+                .arg(place, visibleText(characters))};
 }
 
 } // namespace
@@ -51,11 +51,12 @@ IdentifierUse judgeIdentifier(const QString &identifier) {
     return IdentifierUse::Usable;
 }
 
-QString visibleIdentifier(const QString &identifier) {
+QString visibleText(const QString &text) {
     QString visible;
-    for (const QChar c : identifier) {
+    for (const QChar c : text) {
         if (isControlCharacter(c))
-            visible += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QChar(u'0')).toUpper();
+            visible += QStringLiteral("\\u%1").arg(
+                QString::number(c.unicode(), 16).rightJustified(4, u'0').toUpper());
         else
             visible += c;
     }
@@ -72,6 +73,19 @@ QString configFolderPath(const QString &folder) {
 std::optional<SaveRefusal> saveConfigFile(const QString &folder, const QString &identifier,
                                           const std::string &text,
                                           const std::vector<core::NamedText> &texts) {
+    // First, so that a control character is named as such, not as one GBK lacks.
+    switch (judgeIdentifier(identifier)) {
+    case IdentifierUse::Usable:
+        break;
+    case IdentifierUse::LeavesFolder:
+        return SaveRefusal{SaveRefusal::Kind::OutsideFolder,
+                           QStringLiteral("编号“%1”指向%2文件夹以外的位置，请修改编号！")
+                               .arg(visibleText(identifier), configFolderPath(folder))};
+    case IdentifierUse::Unusable:
+        return SaveRefusal{
+            SaveRefusal::Kind::UnusableName,
+            QStringLiteral("编号“%1”不能用作文件名，请修改编号！").arg(visibleText(identifier))};
+    }
     for (const core::NamedText &named : texts) {
         const QString outside = charactersOutsideGbk(fromUtf8(named.text));
         if (!outside.isEmpty())
@@ -81,18 +95,6 @@ std::optional<SaveRefusal> saveConfigFile(const QString &folder, const QString &
     const std::optional<QByteArray> bytes = encodeGbk(unicodeText);
     if (!bytes)
         return unencodable(QStringLiteral("配置文本"), charactersOutsideGbk(unicodeText));
-    switch (judgeIdentifier(identifier)) {
-    case IdentifierUse::Usable:
-        break;
-    case IdentifierUse::LeavesFolder:
-        return SaveRefusal{SaveRefusal::Kind::OutsideFolder,
-                           QStringLiteral("编号“%1”指向%2文件夹以外的位置，请修改编号！")
-                               .arg(visibleIdentifier(identifier), configFolderPath(folder))};
-    case IdentifierUse::Unusable:
-        return SaveRefusal{SaveRefusal::Kind::UnusableName,
-                           QStringLiteral("编号“%1”不能用作文件名，请修改编号！")
-                               .arg(visibleIdentifier(identifier))};
-    }
     // An empty working directory would put the folder at the file-system root.
     const std::optional<QString> workDir = workingDirectory();
     if (!workDir)

@@ -25,8 +25,8 @@ enum class IdentifierUse {
 };
 IdentifierUse judgeIdentifier(const QString &identifier);
 
-// The identifier as a message can show it: control characters as \u escapes.
-QString visibleIdentifier(const QString &identifier);
+// The text as a message can show it: control characters as \u escapes, never raw.
+QString visibleText(const QString &text);
 
 // The folder as the confirmation names it. With the working directory gone, only the part
 // below it: never a folder at the file-system root.
