@@ -452,8 +452,9 @@ TEST_P(SaveFaultTest, FileTheSystemRefusesToReplaceIsKept) {
                                                 testsupport::SystemFileFlag::Flag::Immutable);
     if (!immutable.active())
         GTEST_SKIP() << "no immutable files here, or not allowed to make one";
+    // QSaveFile asks whether the file may be written before it makes the temporary one.
     expectWarning(attemptSave(),
-                  writeFailure(QStringLiteral("无法替换原文件（系统不允许这一操作）")));
+                  writeFailure(QStringLiteral("系统拒绝写入（系统不允许这一操作）")));
     EXPECT_EQ(readFile(relativeFile()), old);
 }
 
