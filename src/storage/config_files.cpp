@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/config_files.h"
 
+#include <algorithm>
+
 #include <QRegularExpression>
+#include <QStringList>
 
 #include "storage/encodings.h"
 #include "storage/files.h"
@@ -14,34 +17,73 @@ QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
+QStringList identifierParts(const QString &identifier) {
+    static const QRegularExpression separators(QStringLiteral("[\\\\/]"));
+    return identifier.split(separators);
+}
+
+bool isControlCharacter(QChar c) {
+    const char16_t u = c.unicode();
+    return u < 0x20 || (u >= 0x7F && u <= 0x9F) || u == 0x2028 || u == 0x2029;
+}
+
 SaveRefusal unencodable(const QString &place, const QString &characters) {
     return {SaveRefusal::Kind::UnencodableCharacter,
             QStringLiteral("%1中的字符“%2”无法用GBK编码保存，请修改后再生成配置！")
-                .arg(place, characters)};
+                .arg(place, visibleText(characters))};
 }
 
 } // namespace
 
-QString configFolderPath(const QString &folder) {
-    return hostPath({workingDirectory(), QStringLiteral("MythicMobs"), folder});
-}
-
-std::optional<QString> configFilePath(const QString &folder, const QString &identifier) {
-    static const QRegularExpression separators(QStringLiteral("[\\\\/]"));
+IdentifierUse judgeIdentifier(const QString &identifier) {
     static const QRegularExpression driveLetter(QStringLiteral("^[A-Za-z]:"));
-    const QStringList parts = identifier.split(separators);
+    const QStringList parts = identifierParts(identifier);
     if (identifier.startsWith(u'\\') || identifier.startsWith(u'/') ||
         driveLetter.match(identifier).hasMatch() || parts.contains(QStringLiteral("..")))
-        return std::nullopt;
-    return hostPath({configFolderPath(folder), hostPath(parts) + QStringLiteral(".yml")});
+        return IdentifierUse::LeavesFolder;
+    // A wholly empty identifier is the file ".yml", as the program has always saved it.
+    const bool oddPart =
+        !identifier.isEmpty() && std::any_of(parts.begin(), parts.end(), [](const QString &part) {
+            return part.isEmpty() || part == QStringLiteral(".");
+        });
+    if (oddPart || std::any_of(identifier.begin(), identifier.end(), isControlCharacter))
+        return IdentifierUse::Unusable;
+    return IdentifierUse::Usable;
+}
+
+QString visibleText(const QString &text) {
+    QString visible;
+    for (const QChar c : text) {
+        if (isControlCharacter(c))
+            visible += QStringLiteral("\\u%1").arg(
+                QString::number(c.unicode(), 16).rightJustified(4, u'0').toUpper());
+        else
+            visible += c;
+    }
+    return visible;
+}
+
+QString configFolderPath(const QString &folder) {
+    const std::optional<QString> workDir = workingDirectory();
+    if (!workDir)
+        return hostPath({QStringLiteral("MythicMobs"), folder});
+    return hostPath({*workDir, QStringLiteral("MythicMobs"), folder});
 }
 
 std::optional<SaveRefusal> refuseConfigPath(const QString &folder, const QString &identifier) {
-    if (configFilePath(folder, identifier))
+    switch (judgeIdentifier(identifier)) {
+    case IdentifierUse::Usable:
         return std::nullopt;
-    return SaveRefusal{SaveRefusal::Kind::OutsideFolder,
-                       QStringLiteral("编号“%1”指向%2文件夹以外的位置，请修改编号！")
-                           .arg(identifier, configFolderPath(folder))};
+    case IdentifierUse::LeavesFolder:
+        return SaveRefusal{SaveRefusal::Kind::OutsideFolder,
+                           QStringLiteral("编号“%1”指向%2文件夹以外的位置，请修改编号！")
+                               .arg(visibleText(identifier), configFolderPath(folder))};
+    case IdentifierUse::Unusable:
+        return SaveRefusal{
+            SaveRefusal::Kind::UnusableName,
+            QStringLiteral("编号“%1”不能用作文件名，请修改编号！").arg(visibleText(identifier))};
+    }
+    return std::nullopt;
 }
 
 std::variant<QByteArray, SaveRefusal> encodeConfigText(const std::string &text,
@@ -65,17 +107,24 @@ std::optional<SaveRefusal> saveConfigFile(const QString &folder, const QString &
                                           const std::string &text,
                                           const std::vector<core::NamedText> &texts,
                                           core::TargetServer target) {
+    // First, so that a control character is named as such, not as one GBK lacks.
+    if (std::optional<SaveRefusal> refusal = refuseConfigPath(folder, identifier))
+        return refusal;
     std::variant<QByteArray, SaveRefusal> encoded = encodeConfigText(text, texts, target);
     if (auto *refusal = std::get_if<SaveRefusal>(&encoded))
         return *refusal;
-    const QByteArray &bytes = std::get<QByteArray>(encoded);
-    if (std::optional<SaveRefusal> refusal = refuseConfigPath(folder, identifier))
-        return refusal;
-    const std::optional<QString> path = configFilePath(folder, identifier);
-    if (const std::optional<QString> reason = writeWholeFile(*path, bytes))
-        return SaveRefusal{SaveRefusal::Kind::WriteFailed,
-                           QStringLiteral("无法写入文件“%1”：%2。").arg(*path, *reason)};
-    return std::nullopt;
+    // An empty working directory would put the folder at the file-system root.
+    const std::optional<QString> workDir = workingDirectory();
+    if (!workDir)
+        return SaveRefusal{
+            SaveRefusal::Kind::NoWorkingDirectory,
+            QStringLiteral(
+                "程序所在的文件夹已不存在，无法保存配置，请在存在的文件夹中重新打开程序！")};
+    const QString folderPath = hostPath({*workDir, QStringLiteral("MythicMobs"), folder});
+    return writeWholeFile(
+        folderPath,
+        hostPath({folderPath, hostPath(identifierParts(identifier)) + QStringLiteral(".yml")}),
+        std::get<QByteArray>(encoded));
 }
 
 } // namespace storage

@@ -13,36 +13,39 @@
 
 #include "core/named_text.h"
 #include "core/target_server.h"
+#include "storage/save_refusal.h"
 
 namespace storage {
 
-// The file <working directory>/MythicMobs/<folder>/<identifier>.yml. Both \ and / in the
-// identifier name subfolders, on every host. Nothing when the identifier would lead out of
-// the folder: an absolute path, a drive letter or a ".." component.
-std::optional<QString> configFilePath(const QString &folder, const QString &identifier);
+// What an identifier can be as a file name below a config folder. Both \ and / name
+// subfolders, on every host.
+enum class IdentifierUse {
+    Usable,
+    LeavesFolder, // an absolute path, a drive letter or a ".." part
+    // An empty (but for a wholly empty identifier: ".yml") or "." part would address an existing
+    // file under another spelling; control characters (C0, DEL, C1, line and paragraph separators)
+    // cut or break the name.
+    Unusable,
+};
+IdentifierUse judgeIdentifier(const QString &identifier);
 
-// The folder as the confirmation names it.
+// The text as a message can show it: control characters as \u escapes, never raw.
+QString visibleText(const QString &text);
+
+// The folder as the confirmation names it. With the working directory gone, only the part
+// below it: never a folder at the file-system root.
 QString configFolderPath(const QString &folder);
 
-// Why a config was not saved; the text is for the user and says what to change.
-struct SaveRefusal {
-    enum class Kind {
-        UnencodableCharacter, // a character the file's code page cannot hold
-        OutsideFolder,        // the identifier names a place outside the config folder
-        WriteFailed,          // the system did not let the file be written
-    };
-    Kind kind;
-    QString text;
-};
-
-// The refusal of an identifier whose file would lie outside the folder, or nothing.
+// The refusal of an identifier that leads out of the folder or cannot be a file name, or
+// nothing.
 std::optional<SaveRefusal> refuseConfigPath(const QString &folder, const QString &identifier);
 
 // Writes a generated config text in the code page the target server reads: GBK for
 // MythicMobs 4, UTF-8 without byte-order mark for MythicMobs 5. Refuses a text with characters
-// GBK cannot hold (naming the place from texts), an identifier that leaves the folder, and a
-// write that fails; an existing file then stays as it was. Nothing comes back only when the
-// file holds exactly the text's bytes.
+// GBK cannot hold (naming the place from texts), an identifier that leaves the folder or cannot
+// be a file name, a missing working directory, a file or identifier subfolder that is a link,
+// and a write that fails; an existing file then stays as it was. Nothing comes back only when
+// the file holds exactly the text's bytes.
 std::optional<SaveRefusal> saveConfigFile(const QString &folder, const QString &identifier,
                                           const std::string &text,
                                           const std::vector<core::NamedText> &texts,

@@ -11,8 +11,13 @@
 #include <algorithm>
 #include <csignal>
 #include <cstdlib>
+#include <fcntl.h>
 #include <grp.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 #endif
 
@@ -118,7 +123,43 @@ FileSizeLimit::~FileSizeLimit() {
     setrlimit(RLIMIT_FSIZE, &limit);
     std::signal(SIGXFSZ, previousHandler_);
 }
+
+namespace {
+// Sets or clears one flag; false where the file system or the process does not allow it.
+bool changeFileFlag(const QString &path, int flag, bool on) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    int flags = 0;
+    bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    if (done) {
+        flags = on ? (flags | flag) : (flags & ~flag);
+        done = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    }
+    ::close(fd);
+    return done;
+}
+} // namespace
+
+SystemFileFlag::SystemFileFlag(const QString &path, Flag flag)
+    : path_(path), flag_(flag == Flag::AppendOnly ? FS_APPEND_FL : FS_IMMUTABLE_FL) {
+    active_ = changeFileFlag(path_, flag_, true);
+}
+
+SystemFileFlag::~SystemFileFlag() {
+    if (active_)
+        changeFileFlag(path_, flag_, false);
+}
+
+bool makeDeviceNode(const QString &path) {
+    return ::mknod(QFile::encodeName(path).constData(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+}
 #else
+SystemFileFlag::SystemFileFlag(const QString &path, Flag) : path_(path) {}
+SystemFileFlag::~SystemFileFlag() = default;
+bool makeDeviceNode(const QString &) {
+    return false;
+}
 AsOrdinaryUser::AsOrdinaryUser(const QString &root) : root_(root) {}
 AsOrdinaryUser::~AsOrdinaryUser() = default;
 void AsOrdinaryUser::restore() {}

@@ -77,6 +77,28 @@ class FileSizeLimit {
 // Whether a new file can be created in the folder right now; leaves nothing behind.
 bool folderAcceptsNewFiles(const QString &folder);
 
+// Until it is destroyed, a file or folder carries a flag of the Linux file system that even
+// an administrator's writes obey (chattr): an append-only folder takes new entries but lets
+// none go, an immutable file can be neither changed nor replaced. Inactive where the host or
+// the file system has no such flags, or the process may not set them.
+class SystemFileFlag {
+  public:
+    enum class Flag { AppendOnly, Immutable };
+    SystemFileFlag(const QString &path, Flag flag);
+    ~SystemFileFlag();
+    SystemFileFlag(const SystemFileFlag &) = delete;
+    SystemFileFlag &operator=(const SystemFileFlag &) = delete;
+    bool active() const { return active_; }
+
+  private:
+    QString path_;
+    int flag_ = 0;
+    bool active_ = false;
+};
+
+// Makes a character device like /dev/null at the path; false where the process may not.
+bool makeDeviceNode(const QString &path);
+
 // Until it is destroyed, a file or folder is readable (and a folder enterable) but not
 // writable, for everyone; then it gets its permissions back, so it can be cleaned away.
 class ReadOnly {

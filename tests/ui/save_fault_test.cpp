@@ -5,12 +5,14 @@
 #include <vector>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "fault_injection.h"
@@ -48,6 +50,8 @@ struct SaveSide {
         std::function<void(SaveFaultTest &, const QString &text)> put;
     };
     std::vector<Field> fields;
+    // A single-line box whose text goes into the file as it is.
+    std::function<QLineEdit *(SaveFaultTest &)> nameEdit;
 };
 
 struct SaveOutcome {
@@ -142,13 +146,32 @@ class SaveFaultTest : public testsupport::GuiTest,
     }
 
     void writeFile(const QString &relative, const QByteArray &bytes) {
-        QFile file(workPath(relative));
+        writeFileAt(workPath(relative), bytes);
+    }
+    static void writeFileAt(const QString &path, const QByteArray &bytes) {
+        QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
 
+    // A second folder beside the working directory, for what links point to.
+    QString outsidePath(const QString &relative) const { return outside_.filePath(relative); }
+    FolderTree snapshotOutside() const { return testsupport::snapshotTree(outside_.path()); }
+    // The file is a link to the target, or a folder the identifier names is.
+    QString fileLinkReason(const QString &target) const {
+        return writeFailure(QStringLiteral("它是指向“%1”的链接，保存会改写链接另一端的文件")
+                                .arg(QDir::toNativeSeparators(target)));
+    }
+
+    void expectNoWorkingDirectory(const SaveOutcome &outcome) {
+        expectWarning(outcome, QStringLiteral("程序所在的文件夹已不存在，无法保存配置，"
+                                              "请在存在的文件夹中重新打开程序！"));
+        EXPECT_FALSE(QFileInfo::exists(QDir::rootPath() + QStringLiteral("MythicMobs")));
+    }
+
   private:
     QString identifier_;
+    QTemporaryDir outside_;
 };
 
 TEST_P(SaveFaultTest, FolderDeletedWhileTheProgramRuns) {
@@ -206,12 +229,8 @@ TEST_P(SaveFaultTest, WriteCutShortLikeOnAFullDisk) {
     if (!limit.active())
         GTEST_SKIP() << "no limit on the size of files on this host";
     const SaveOutcome outcome = attemptSave();
-    ASSERT_EQ(outcome.messages.size(), 1u);
-    EXPECT_TRUE(outcome.messages[0].warning);
-    // The system's own words for the error follow in the brackets.
-    EXPECT_TRUE(outcome.messages[0].text.startsWith(
-        QStringLiteral("无法写入文件“%1”：写入失败，磁盘可能已满（").arg(nativeFile())))
-        << outcome.messages[0].text.toStdString();
+    // The limit fails the write as a full disk does, with its own reason in Chinese.
+    expectWarning(outcome, writeFailure(QStringLiteral("写入失败（文件超出了系统允许的大小）")));
     EXPECT_EQ(readFile(relativeFile()), old);
 }
 
@@ -282,6 +301,177 @@ TEST_P(SaveFaultTest, CharacterOutsideGbkInEachFieldKeepsTheOldFile) {
     expectConfirmed(attemptSave());
 }
 
+// A link in place of the file is never written through: whatever is at its other end, in
+// the folder or outside it, stays as it was, and so does the link.
+TEST_P(SaveFaultTest, FileThatIsALinkIsRefused) {
+    fill();
+    writeFile(side().folder + QStringLiteral("/Other.yml"), "Other: {}\n");
+    writeFileAt(outsidePath(QStringLiteral("victim.yml")), "keep me\n");
+    struct Case {
+        const char *what;
+        QString target;
+    };
+    const Case cases[] = {
+        {"a file outside", outsidePath(QStringLiteral("victim.yml"))},
+        {"nothing: a dangling link", outsidePath(QStringLiteral("missing.yml"))},
+        {"another config of the folder", folderPath() + QStringLiteral("/Other.yml")},
+    };
+    const FolderTree outsideBefore = snapshotOutside();
+    const QString link = folderPath() + QStringLiteral("/Dummy.yml");
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        QFile::remove(link);
+        ASSERT_TRUE(QFile::link(c.target, link));
+        expectWarning(attemptSave(), fileLinkReason(c.target));
+        EXPECT_EQ(QFileInfo(link).symLinkTarget(), c.target);
+        EXPECT_EQ(testsupport::describeDifference(outsideBefore, snapshotOutside()), QString());
+    }
+}
+
+TEST_P(SaveFaultTest, LinkToADeviceNodeIsRefused) {
+    fill();
+    const QString node = outsidePath(QStringLiteral("device"));
+    if (!testsupport::makeDeviceNode(node))
+        GTEST_SKIP() << "only an administrator may make device nodes";
+    ASSERT_TRUE(QFile::link(node, folderPath() + QStringLiteral("/Dummy.yml")));
+    const FolderTree outsideBefore = snapshotOutside();
+    expectWarning(attemptSave(), fileLinkReason(node));
+    const QFileInfo after(node);
+    EXPECT_TRUE(after.exists() && !after.isFile() && !after.isDir() && !after.isSymLink());
+    EXPECT_EQ(testsupport::describeDifference(outsideBefore, snapshotOutside()), QString());
+}
+
+// A subfolder the identifier names never leads out of the folder through a link.
+TEST_P(SaveFaultTest, SubfolderThatIsALinkIsRefused) {
+    fill();
+    const QString shared = folderPath() + QStringLiteral("/shared");
+    ASSERT_TRUE(QFile::link(outsidePath(QString()), shared));
+    const FolderTree outsideBefore = snapshotOutside();
+    setIdentifier(QStringLiteral("shared/Dummy"));
+    expectWarning(
+        attemptSave(),
+        writeFailure(QStringLiteral("文件夹“%1”是指向“%2”的链接，保存会写到链接另一端")
+                         .arg(QDir::toNativeSeparators(shared),
+                              QDir::toNativeSeparators(QFileInfo(shared).symLinkTarget()))));
+    EXPECT_EQ(testsupport::describeDifference(outsideBefore, snapshotOutside()), QString());
+}
+
+// Servers share a plugin folder through a link; the config folder itself may be one.
+TEST_P(SaveFaultTest, ConfigFolderThatIsALinkIsWrittenThrough) {
+    fill();
+    ASSERT_TRUE(QDir(folderPath()).removeRecursively());
+    ASSERT_TRUE(QFile::link(outsidePath(QString()), folderPath()));
+    messages.clear();
+    side().save(*this);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, side().confirmationFormat.arg(nativeFolder()));
+    const FolderTree expected = {
+        {QStringLiteral("Dummy.yml"),
+         {false, storage::encodeGbk(QString::fromStdString(side().generatedText(*this)))
+                     .value_or(QByteArray())}}};
+    EXPECT_EQ(testsupport::describeDifference(expected, snapshotOutside()), QString());
+}
+
+TEST_P(SaveFaultTest, WorkingDirectoryDeletedBeforeTheStart) {
+    if (QFileInfo::exists(QDir::rootPath() + QStringLiteral("MythicMobs")))
+        GTEST_SKIP() << "this host has a MythicMobs folder at its root";
+    ASSERT_TRUE(QDir(workPath(QString())).removeRecursively());
+    fill(); // the start makes no folders at the file-system root
+    expectNoWorkingDirectory(attemptSave());
+}
+
+TEST_P(SaveFaultTest, WorkingDirectoryDeletedWhileTheProgramRuns) {
+    if (QFileInfo::exists(QDir::rootPath() + QStringLiteral("MythicMobs")))
+        GTEST_SKIP() << "this host has a MythicMobs folder at its root";
+    fill();
+    ASSERT_TRUE(QDir(workPath(QString())).removeRecursively());
+    expectNoWorkingDirectory(attemptSave());
+}
+
+// Parts that are empty or "." would name an existing file under another spelling; control
+// characters cut the name (NUL) or break it and the root key (line ends). The message shows
+// them as escapes.
+TEST_P(SaveFaultTest, IdentifiersThatCannotBeFileNamesAreRefused) {
+    saveGoodFileAndAlter();
+    ASSERT_TRUE(QDir(folderPath()).mkdir(QStringLiteral("a")));
+    writeFile(side().folder + QStringLiteral("/a/b.yml"), "b: {}\n");
+    const auto with = [](const char *before, char16_t c, const char *after) {
+        return QString::fromUtf8(before) + QChar(c) + QString::fromUtf8(after);
+    };
+    struct Case {
+        QString identifier;
+        QString shown;
+    };
+    const Case cases[] = {
+        {QStringLiteral("./Dummy"), QStringLiteral("./Dummy")},
+        {QStringLiteral(".\\Dummy"), QStringLiteral(".\\Dummy")},
+        {QStringLiteral("a//b"), QStringLiteral("a//b")},
+        {QStringLiteral("a\\\\b"), QStringLiteral("a\\\\b")},
+        {QStringLiteral("a/./b"), QStringLiteral("a/./b")},
+        {QStringLiteral("."), QStringLiteral(".")},
+        {QStringLiteral("Dummy/"), QStringLiteral("Dummy/")},
+        {QStringLiteral("Dummy\\"), QStringLiteral("Dummy\\")},
+        {with("Dum", u'\0', "my"), QStringLiteral("Dum\\u0000my")},
+        {with("Dum", u'\r', "my"), QStringLiteral("Dum\\u000Dmy")},
+        {with("Dum", u'\n', "my"), QStringLiteral("Dum\\u000Amy")},
+        {with("Dum", u'\t', "my"), QStringLiteral("Dum\\u0009my")},
+        {with("Dum", u'\x1f', "my"), QStringLiteral("Dum\\u001Fmy")},
+        {with("Dum", u'\x7f', "my"), QStringLiteral("Dum\\u007Fmy")},
+        {with("Dum", u'\x85', "my"), QStringLiteral("Dum\\u0085my")},
+        {with("Dum", u'\x9f', "my"), QStringLiteral("Dum\\u009Fmy")},
+        {with("Dum", u'\u2028', "my"), QStringLiteral("Dum\\u2028my")},
+        {with("Dum", u'\u2029', "my"), QStringLiteral("Dum\\u2029my")},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.shown.toStdString());
+        setIdentifier(c.identifier);
+        expectWarning(attemptSave(),
+                      QStringLiteral("编号“%1”不能用作文件名，请修改编号！").arg(c.shown));
+    }
+}
+
+// The rename that would replace the file is not allowed there, nor the removal of a
+// temporary file; a new file still gets in.
+TEST_P(SaveFaultTest, AppendOnlyFolderTakesNewFilesAndKeepsTheOldOne) {
+    const QByteArray old = saveGoodFileAndAlter();
+    const testsupport::SystemFileFlag appendOnly(folderPath(),
+                                                 testsupport::SystemFileFlag::Flag::AppendOnly);
+    if (!appendOnly.active())
+        GTEST_SKIP() << "no append-only folders here, or not allowed to make one";
+    setIdentifier(QStringLiteral("Fresh"));
+    expectConfirmed(attemptSave());
+    setIdentifier(QStringLiteral("Dummy"));
+    expectWarning(attemptSave(),
+                  writeFailure(QStringLiteral("文件夹只允许添加新文件，不允许替换已有的文件")));
+    EXPECT_EQ(readFile(relativeFile()), old);
+}
+
+TEST_P(SaveFaultTest, FileTheSystemRefusesToReplaceIsKept) {
+    const QByteArray old = saveGoodFileAndAlter();
+    const testsupport::SystemFileFlag immutable(workPath(relativeFile()),
+                                                testsupport::SystemFileFlag::Flag::Immutable);
+    if (!immutable.active())
+        GTEST_SKIP() << "no immutable files here, or not allowed to make one";
+    // QSaveFile asks whether the file may be written before it makes the temporary one.
+    expectWarning(attemptSave(),
+                  writeFailure(QStringLiteral("系统拒绝写入（系统不允许这一操作）")));
+    EXPECT_EQ(readFile(relativeFile()), old);
+}
+
+// A single-line box holds all that is pasted, past Qt's default limit of 32767 characters,
+// and the file gets it whole.
+TEST_P(SaveFaultTest, MegabytePastedIntoALineIsSavedWhole) {
+    fill();
+    const QString text(1 << 20, u'x');
+    QLineEdit *edit = side().nameEdit(*this);
+    edit->clear();
+    QGuiApplication::clipboard()->setText(text);
+    edit->paste();
+    ASSERT_EQ(edit->text().size(), text.size());
+    expectConfirmed(attemptSave());
+    EXPECT_TRUE(QString::fromStdString(side().generatedText(*this)).contains(text));
+}
+
 // The mob sheet of MainWindow.
 const SaveSide mobSide = [] {
     SaveSide side;
@@ -296,6 +486,7 @@ const SaveSide mobSide = [] {
         t.type("怪物伤害框", "0");
     };
     side.alter = [](SaveFaultTest &t) { t.type("怪物名称框", QStringLiteral("石像")); };
+    side.nameEdit = [](SaveFaultTest &t) { return t.find<QLineEdit>("怪物名称框"); };
     side.setIdentifier = [](SaveFaultTest &t, const QString &identifier) {
         t.find<QLineEdit>("怪物编号框")->setText(identifier);
     };
@@ -411,6 +602,9 @@ const SaveSide itemSide = [] {
     };
     side.setIdentifier = [](SaveFaultTest &t, const QString &identifier) {
         testsupport::control<QLineEdit>(itemWindow(t), "物品编号框")->setText(identifier);
+    };
+    side.nameEdit = [](SaveFaultTest &t) {
+        return testsupport::control<QLineEdit>(itemWindow(t), "物品名称框");
     };
     side.save = [](SaveFaultTest &t) { t.clickIn(itemWindow(t), "超级按钮13"); };
     side.generatedText = [](SaveFaultTest &t) {

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/toolkit/window_layout.h"
 
+#include <limits>
+
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHash>
@@ -28,8 +30,12 @@ QWidget *createControl(ControlKind kind, QWidget *parent, const QString &caption
         return new QGroupBox(caption, parent);
     case ControlKind::Label:
         return new QLabel(caption, parent);
-    case ControlKind::LineEdit:
-        return new QLineEdit(caption, parent);
+    case ControlKind::LineEdit: {
+        auto *edit = new QLineEdit(caption, parent);
+        // Qt cuts at 32767 characters by default, silently; a pasted text is kept whole.
+        edit->setMaxLength(std::numeric_limits<int>::max());
+        return edit;
+    }
     case ControlKind::TextBox:
     case ControlKind::TextBoxNoWrap: {
         auto *box = new QPlainTextEdit(caption, parent);

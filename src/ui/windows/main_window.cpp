@@ -70,17 +70,18 @@ std::array<QListWidget *, 5> MainWindow::sheetLists() const {
 }
 
 void MainWindow::onMainWindowCreated() {
-    const QString workDir = storage::workingDirectory();
-    storage::createFolder(storage::hostPath({workDir, QStringLiteral("MythicMobs")}));
-    storage::createFolder(
-        storage::hostPath({workDir, QStringLiteral("MythicMobs"), QStringLiteral("mobs")}));
 #ifdef Q_OS_WIN
     // Nothing reads these folders; they are made because the program always made them.
     storage::createFolder(QStringLiteral("D:\\tandrel"));
     storage::createFolder(QStringLiteral("D:\\tandrel\\Veltrane"));
 #endif
-    storage::createFolder(
-        storage::hostPath({workDir, QStringLiteral("MythicMobs"), QStringLiteral("Items")}));
+    // Without a working directory there is nowhere to make them; a save then says so.
+    if (const std::optional<QString> workDir = storage::workingDirectory()) {
+        storage::createFolder(storage::hostPath({*workDir, QStringLiteral("MythicMobs")}));
+        for (const QString &folder : {QStringLiteral("mobs"), QStringLiteral("Items")})
+            storage::createFolder(
+                storage::hostPath({*workDir, QStringLiteral("MythicMobs"), folder}));
+    }
 
     const MainWindowControls &c = controls_;
     const std::pair<QWidget *, const char *> balloonTips[] = {
