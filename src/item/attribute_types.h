@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/list_entry.h"
 
@@ -48,6 +49,11 @@ inline constexpr std::array<AttributeType, 9> attributeTypes = {{
 // The row for the selected slot and type with the value as typed; nothing when either
 // selection is not a row of its table.
 std::optional<core::ListEntry> attributeRow(int slot, int type, std::string_view value);
+
+// The warning for a row of a slot and type that the list already holds ("“属性只在主手时生效”
+// 中已有“武器伤害”"), which would be a second key of the same name in the file; empty when
+// there is none, or when either selection is no row.
+std::string duplicateAttributeWarning(const std::vector<core::ListEntry> &rows, int slot, int type);
 
 // "3分9秒:添加属性成功!": minute and second without zero padding.
 std::string attributeAddedStatus(int minute, int second);

@@ -4,6 +4,7 @@
 
 #include "core/number.h"
 #include "core/table_row.h"
+#include "core/yaml_scalar.h"
 
 namespace mob {
 namespace {
@@ -39,10 +40,15 @@ RowOutcome addDrop(int typeIndex, const DropFields &fields) {
         return RowOutcome::warn(chanceRangeWarning);
 
     std::string line(type->linePrefix);
+    const std::size_t chance = type->fieldCount - 1;
     for (std::size_t i = 0; i < type->fieldCount; ++i) {
         if (i > 0)
             line += ' ';
-        line += fields[i];
+        // A chance read after folding full-width digits goes in with ASCII ones, which the
+        // plugin's number reader knows; one with more after the number stays as typed.
+        const std::optional<std::string> ascii =
+            i == chance ? core::decimalNumber(fields[i]) : std::nullopt;
+        line += ascii ? *ascii : fields[i];
     }
     return RowOutcome::add(std::move(line));
 }

@@ -6,6 +6,7 @@
 
 #include "item/attribute_types.h"
 #include "ui/toolkit/clock.h"
+#include "ui/toolkit/message.h"
 #include "ui/toolkit/widgets.h"
 
 namespace ui {
@@ -30,6 +31,13 @@ void ItemAttributeDialog::onAttributeConfirmClicked() {
                            readText(controls_.valueEdit).toStdString());
     if (!row)
         return;
+    const std::string duplicate =
+        item::duplicateAttributeWarning(listRows(attributeList_), selectedIndex(controls_.slotBox),
+                                        selectedIndex(controls_.typeBox));
+    if (!duplicate.empty()) {
+        showMessage(toQString(duplicate), true);
+        return;
+    }
     listAddRow(attributeList_, toQString(row->text), row->tag);
     const int minute = clockMinute();
     const int second = clockSecond();
