@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <iconv.h>
 #include <optional>
 #include <regex>
 #include <stdexcept>
@@ -12,28 +11,12 @@
 #include <gtest/gtest.h>
 
 #include "mob/mob_config.h"
+#include "support/gbk.h"
 #include "support/server_reader.h"
 
 namespace skilltest {
 
-// The GBK bytes of a UTF-8 text, as a Chinese Windows saves a file the server then reads.
-inline std::string gbkBytes(const std::string &utf8) {
-    iconv_t converter = iconv_open("GBK", "UTF-8");
-    if (converter == reinterpret_cast<iconv_t>(-1))
-        throw std::runtime_error("no GBK converter");
-    std::string in = utf8;
-    std::string out(in.size() * 2 + 4, '\0');
-    char *inPtr = in.data();
-    char *outPtr = out.data();
-    std::size_t inLeft = in.size();
-    std::size_t outLeft = out.size();
-    const std::size_t done = iconv(converter, &inPtr, &inLeft, &outPtr, &outLeft);
-    iconv_close(converter);
-    if (done == static_cast<std::size_t>(-1))
-        throw std::runtime_error("text not in GBK: " + utf8);
-    out.resize(out.size() - outLeft);
-    return out;
-}
+using testsupport::gbkBytes;
 
 // What the server reads back from the lines written by generateMobConfig under Skills: of
 // one mob, in order; an entry that is no string reads back as nothing. The only place that
