@@ -50,13 +50,13 @@ const std::vector<MobField> mobFields = {
     {"怪物血量", [](mob::MobSheet &s, const std::string &t) { s.health = t; }, "Dummy.Health"},
     {"怪物伤害", [](mob::MobSheet &s, const std::string &t) { s.damage = t; }, "Dummy.Damage"},
     {"掉落数据列表第1行",
-     [](mob::MobSheet &s, const std::string &t) { s.dropRows = {{"  - " + t}}; },
-     "Dummy.Drops[0]"},
-    {"击杀信息列表第1行",
-     [](mob::MobSheet &s, const std::string &t) { s.killMessageRows = {{t}}; },
+     [](mob::MobSheet &s, const std::string &t) { s.dropRows = {{"  - " + t}}; }, "Dummy.Drops[0]"},
+    {"击杀信息列表第1行", [](mob::MobSheet &s, const std::string &t) { s.killMessageRows = {{t}}; },
      "Dummy.KillMessages[0]"},
     {"AI数据列表第1行",
-     [](mob::MobSheet &s, const std::string &t) { s.aiRows = {{"  - " + t, 0}}; },
+     [](mob::MobSheet &s, const std::string &t) {
+         s.aiRows = {{"  - " + t, 0}};
+     },
      "Dummy.AIGoalSelectors[0]"},
     {"技能数据列表第1行", [](mob::MobSheet &s, const std::string &t) { s.skillRows = {{t}}; },
      "Dummy.Skills[0]"},
@@ -81,28 +81,37 @@ const std::string otherValue = "会被服务器读成别的数值";
 
 // For text places: everything reads back as typed, line breaks are refused.
 const std::vector<Hostile> textCases = {
-    {"&c宝石 1 1", "&c宝石 1 1", ""}, {"a: b", "a: b", ""},         {"*ref", "*ref", ""},
-    {"@x", "@x", ""},                 {"yes", "yes", ""},           {"~", "~", ""},
-    {"007", "007", ""},               {"1:30", "1:30", ""},         {"'q'", "'q'", ""},
-    {"&l&n粗体&r", "&l&n粗体&r", ""}, {"😀聞聯聰聲職", "😀聞聯聰聲職", ""},
-    {"a\r\n  Health: 999999", "", lineBreak},                       {"a\tb", "", lineBreak},
+    {"&c宝石 1 1", "&c宝石 1 1", ""},
+    {"a: b", "a: b", ""},
+    {"*ref", "*ref", ""},
+    {"@x", "@x", ""},
+    {"yes", "yes", ""},
+    {"~", "~", ""},
+    {"007", "007", ""},
+    {"1:30", "1:30", ""},
+    {"'q'", "'q'", ""},
+    {"&l&n粗体&r", "&l&n粗体&r", ""},
+    {"😀聞聯聰聲職", "😀聞聯聰聲職", ""},
+    {"a\r\n  Health: 999999", "", lineBreak},
+    {"a\tb", "", lineBreak},
 };
 
 // For option values: a yes/no word is the boolean an option wants, a number the number
 // typed, a value form that is neither is refused, and any other text reads back as typed.
 const std::vector<Hostile> optionCases = {
-    {"yes", "true", ""},          {"false", "false", ""}, {"0.3", "0.3", ""},
-    {"０.５", "0.5", ""},         {"007", "", otherValue}, {"1:30", "", otherValue},
-    {"&c宝石", "&c宝石", ""},     {"a: b", "a: b", ""},   {"~", "~", ""},
+    {"yes", "true", ""},      {"false", "false", ""},  {"0.3", "0.3", ""},
+    {"０.５", "0.5", ""},     {"007", "", otherValue}, {"1:30", "", otherValue},
+    {"&c宝石", "&c宝石", ""}, {"a: b", "a: b", ""},    {"~", "~", ""},
     {"a\nb", "", lineBreak},
 };
 
 // For number places: decimal numbers read as typed, other value forms are refused.
 const std::vector<Hostile> numberCases = {
-    {"200", "200", ""},   {"0.5", "0.5", ""}, {"１２", "12", ""},   {"-3", "-3", ""},
-    {"010", "", otherValue}, {"1_000", "", otherValue}, {"0x1F", "", otherValue},
-    {"12:30", "", otherValue}, {"2024-01-01", "", otherValue}, {"yes", "", otherValue},
-    {"abc", "abc", ""},   {"&c", "&c", ""},   {"a\nb", "", lineBreak},
+    {"200", "200", ""},       {"0.5", "0.5", ""},        {"１２", "12", ""},
+    {"-3", "-3", ""},         {"010", "", otherValue},   {"1_000", "", otherValue},
+    {"0x1F", "", otherValue}, {"12:30", "", otherValue}, {"2024-01-01", "", otherValue},
+    {"yes", "", otherValue},  {"abc", "abc", ""},        {"&c", "&c", ""},
+    {"a\nb", "", lineBreak},
 };
 
 TEST(TargetServerFiles, EveryMobFieldReadsBackAsTypedOrIsRefused) {
@@ -135,9 +144,8 @@ TEST(TargetServerFiles, EveryMobFieldReadsBackAsTypedOrIsRefused) {
                 const testsupport::ServerLeaf *leaf = tree.find(field.path);
                 ASSERT_NE(leaf, nullptr) << tree.dump();
                 EXPECT_EQ(leaf->value, c.readsAs) << tree.dump();
-                EXPECT_EQ(tree.find("Dummy.Health")->value, number && field.path == "Dummy.Health"
-                                                                 ? c.readsAs
-                                                                 : "20");
+                EXPECT_EQ(tree.find("Dummy.Health")->value,
+                          number && field.path == "Dummy.Health" ? c.readsAs : "20");
             }
         }
     }
@@ -146,9 +154,9 @@ TEST(TargetServerFiles, EveryMobFieldReadsBackAsTypedOrIsRefused) {
 TEST(TargetServerFiles, IdentifiersTheServerWouldReadOtherwiseAreRefused) {
     SKIP_WITHOUT_SERVER_READER();
     const std::vector<std::pair<std::string, bool>> cases = {
-        {"boss.1", false}, {"007", false},  {"yes", false},   {"~", false},
-        {"My Mob", false}, {"a\nb", false}, {"Boss", true},   {"&boss", true},
-        {"骷髅王", true},  {"a:b", true},   {"a#b", true},    {"a\\b", true},
+        {"boss.1", false}, {"007", false},  {"yes", false}, {"~", false},
+        {"My Mob", false}, {"a\nb", false}, {"Boss", true}, {"&boss", true},
+        {"骷髅王", true},  {"a:b", true},   {"a#b", true},  {"a\\b", true},
     };
     for (const TargetServer target : targets) {
         for (const auto &[identifier, accepted] : cases) {
@@ -250,8 +258,11 @@ TEST(TargetServerFiles, WorkedExamplesReadTheSameOnBothTargets) {
 
 TEST(TargetServerFiles, RenamedOptionKeysForMythicMobs5) {
     mob::MobSheet sheet = dummy();
-    sheet.optionRows = {{"VillagerType: FARMER"}, {"HorseSaddled: true"}, {"HorseTamed: true"},
-                        {"HorseCarryingChest: false"}, {"MovementSpeed: 0.3"}};
+    sheet.optionRows = {{"VillagerType: FARMER"},
+                        {"HorseSaddled: true"},
+                        {"HorseTamed: true"},
+                        {"HorseCarryingChest: false"},
+                        {"MovementSpeed: 0.3"}};
     const std::string oldText = mob::generateMobConfig(sheet, "", TargetServer::Mm4).text;
     const std::string newText = mob::generateMobConfig(sheet, "", TargetServer::Mm5).text;
     EXPECT_NE(oldText.find("    MovementSpeed: 0.3\r\n    HorseCarryingChest: false\r\n"

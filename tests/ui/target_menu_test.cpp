@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Veltrane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -12,7 +13,7 @@
 namespace {
 
 class TargetMenuTest : public testsupport::GuiTest {
-protected:
+  protected:
     QList<QAction *> targetActions() {
         QMenuBar *bar = mainWindow()->findChild<QMenuBar *>();
         EXPECT_NE(bar, nullptr);
@@ -90,8 +91,26 @@ TEST_F(TargetMenuTest, MythicMobs5SavesUtf8AndAnEmoji) {
     clickIn(item, "超级按钮13");
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_FALSE(messages[0].warning) << messages[0].text.toStdString();
-    EXPECT_EQ(readFile("MythicMobs/Items/Gem.yml"),
-              QStringLiteral("Gem:\r\n  Id: \r\n  Data: \r\n  Display: 宝石💎\r\n\r\n\r\n").toUtf8());
+    EXPECT_EQ(
+        readFile("MythicMobs/Items/Gem.yml"),
+        QStringLiteral("Gem:\r\n  Id: \r\n  Data: \r\n  Display: 宝石💎\r\n\r\n\r\n").toUtf8());
+}
+
+TEST_F(TargetMenuTest, LoneSurrogateIsRefusedOnBothTargetsNamingTheField) {
+    openMainWindow();
+    QString name = QStringLiteral("木桩");
+    name += QChar(0xD800);
+    fillDummy(name);
+    for (QAction *target : targetActions()) {
+        target->trigger();
+        messages.clear();
+        click("超级按钮13");
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_TRUE(messages[0].warning);
+        EXPECT_TRUE(messages[0].text.startsWith(QStringLiteral("怪物名称“木桩\\x")))
+            << messages[0].text.toStdString();
+        EXPECT_FALSE(QFile::exists(workPath("MythicMobs/mobs/Dummy.yml")));
+    }
 }
 
 } // namespace

@@ -35,6 +35,34 @@ void centreOnScreen(QWidget *window) {
 
 } // namespace
 
+std::string toDomainText(const QString &text) {
+    std::string out;
+    out.reserve(static_cast<std::size_t>(text.size()));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t c = text.at(i).unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(text.at(i), text.at(i + 1));
+            ++i;
+        }
+        if (c < 0x80) {
+            out += char(c);
+        } else if (c < 0x800) {
+            out += char(0xC0 | (c >> 6));
+            out += char(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += char(0xE0 | (c >> 12));
+            out += char(0x80 | ((c >> 6) & 0x3F));
+            out += char(0x80 | (c & 0x3F));
+        } else {
+            out += char(0xF0 | (c >> 18));
+            out += char(0x80 | ((c >> 12) & 0x3F));
+            out += char(0x80 | ((c >> 6) & 0x3F));
+            out += char(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
 void openWindow(QWidget *window, bool modal) {
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowModality(modal ? Qt::WindowModal : Qt::NonModal);
@@ -233,7 +261,7 @@ std::vector<core::ListEntry> listRows(const QListWidget *list) {
     std::vector<core::ListEntry> rows;
     rows.reserve(static_cast<std::size_t>(list->count()));
     for (int i = 0; i < list->count(); ++i)
-        rows.push_back({listRowText(list, i).toStdString(), listRowTag(list, i)});
+        rows.push_back({toDomainText(listRowText(list, i)), listRowTag(list, i)});
     return rows;
 }
 

@@ -29,6 +29,10 @@ inline QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
+// A control's text as UTF-8 for the domain. A lone surrogate, which UTF-8 cannot hold, is
+// passed on in its three-byte form, so the domain can refuse it instead of saving a '?'.
+std::string toDomainText(const QString &text);
+
 // Shows the window, centred on the screen; a modal one blocks the window beneath it until
 // it closes. The window deletes itself when closed.
 void openWindow(QWidget *window, bool modal);

@@ -162,7 +162,7 @@ bool ItemWindow::generateItemConfig() {
 }
 
 item::ItemSheet ItemWindow::readItemSheet() const {
-    const auto text = [](const QWidget *field) { return readText(field).toStdString(); };
+    const auto text = [](const QWidget *field) { return toDomainText(readText(field)); };
     const ItemWindowControls &c = controls_;
     item::ItemSheet sheet;
     sheet.identifier = text(c.identifierEdit);

@@ -137,7 +137,7 @@ void MainWindow::onMobClearClicked() {
 }
 
 mob::MobSheet MainWindow::readMobSheet() const {
-    const auto text = [](const QLineEdit *edit) { return readText(edit).toStdString(); };
+    const auto text = [](const QLineEdit *edit) { return toDomainText(readText(edit)); };
     const MainWindowControls &c = controls_;
     mob::MobSheet sheet;
     sheet.identifier = text(c.identifierEdit);
