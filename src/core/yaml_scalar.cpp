@@ -3,7 +3,6 @@
 #include "core/yaml_scalar.h"
 
 #include <array>
-#include <regex>
 
 #include "core/yaml11.h"
 
@@ -74,6 +73,47 @@ std::optional<std::string> foldNumberCharacters(std::string_view typed) {
     return ascii;
 }
 
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// [-+]?([0-9]+(\.[0-9]*)?|\.[0-9]+)([eE][-+]?[0-9]+)?, and not [-+]?0[0-9]+, which the
+// reader takes for octal (010 is 8) or a text (09).
+bool isDecimalNumber(std::string_view text) {
+    std::size_t i = 0;
+    const auto digits = [&] {
+        const std::size_t start = i;
+        while (i < text.size() && isDigit(text[i]))
+            ++i;
+        return i - start;
+    };
+    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
+        ++i;
+    const std::size_t integerStart = i;
+    const std::size_t integerDigits = digits();
+    bool point = false;
+    std::size_t fractionDigits = 0;
+    if (i < text.size() && text[i] == '.') {
+        point = true;
+        ++i;
+        fractionDigits = digits();
+    }
+    if (integerDigits == 0 && fractionDigits == 0)
+        return false;
+    bool exponent = false;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        exponent = true;
+        ++i;
+        if (i < text.size() && (text[i] == '-' || text[i] == '+'))
+            ++i;
+        if (digits() == 0)
+            return false;
+    }
+    if (i != text.size())
+        return false;
+    return point || exponent || integerDigits < 2 || text[integerStart] != '0';
+}
+
 } // namespace
 
 std::string doubleSingleQuotes(std::string_view text) {
@@ -88,7 +128,24 @@ std::string doubleSingleQuotes(std::string_view text) {
 }
 
 std::string singleQuoted(std::string_view text) {
-    return "'" + doubleSingleQuotes(text) + "'";
+    std::string out;
+    appendSingleQuoted(out, text);
+    return out;
+}
+
+void appendSingleQuoted(std::string &out, std::string_view text) {
+    out += '\'';
+    for (std::size_t start = 0;;) {
+        const std::size_t quote = text.find('\'', start);
+        if (quote == std::string_view::npos) {
+            out += text.substr(start);
+            break;
+        }
+        out += text.substr(start, quote + 1 - start);
+        out += '\'';
+        start = quote + 1;
+    }
+    out += '\'';
 }
 
 bool holdsUnwritableCharacter(std::string_view text) {
@@ -121,18 +178,21 @@ bool readsBackAsPlainScalar(std::string_view text) {
 }
 
 std::string yamlScalar(std::string_view text) {
+    std::string out;
+    appendYamlScalar(out, text);
+    return out;
+}
+
+void appendYamlScalar(std::string &out, std::string_view text) {
     if (readsBackAsPlainScalar(text))
-        return std::string(text);
-    return singleQuoted(text);
+        out += text;
+    else
+        appendSingleQuoted(out, text);
 }
 
 std::optional<std::string> decimalNumber(std::string_view typed) {
-    static const std::regex decimal(
-        "^[-+]?(?:[0-9]+(?:\\.[0-9]*)?|\\.[0-9]+)(?:[eE][-+]?[0-9]+)?$");
-    // The reader takes 010 for octal 8 and 09 for a text.
-    static const std::regex leadingZero("^[-+]?0[0-9]+$");
     std::optional<std::string> ascii = foldNumberCharacters(typed);
-    if (!ascii || !std::regex_match(*ascii, decimal) || std::regex_match(*ascii, leadingZero))
+    if (!ascii || !isDecimalNumber(*ascii))
         return std::nullopt;
     return ascii;
 }
