@@ -72,14 +72,12 @@ void generateMobConfig(benchmark::State &state) {
 }
 BENCHMARK(generateMobConfig)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
-// The floor: the lines the mob config holds for these rows, appended to one string.
-void appendMobLines(benchmark::State &state) {
-    const mob::MobSheet sheet = mobSheetWithRows(static_cast<std::size_t>(state.range(0)));
-    const std::string expected = mob::generateMobConfig(sheet, "", core::TargetServer::Mm4).text;
+// The floor: the lines of the config, appended one by one to a string.
+void appendLines(benchmark::State &state, const std::string &config) {
     std::vector<std::string> lines;
-    for (std::size_t start = 0; start < expected.size();) {
-        const std::size_t end = expected.find("\r\n", start);
-        lines.push_back(expected.substr(start, end - start));
+    for (std::size_t start = 0; start < config.size();) {
+        const std::size_t end = config.find("\r\n", start);
+        lines.push_back(config.substr(start, end - start));
         start = end + 2;
     }
     for (auto _ : state) {
@@ -90,7 +88,12 @@ void appendMobLines(benchmark::State &state) {
         }
         benchmark::DoNotOptimize(out.data());
     }
-    reportRows(state, expected.size());
+    reportRows(state, config.size());
+}
+
+void appendMobLines(benchmark::State &state) {
+    const mob::MobSheet sheet = mobSheetWithRows(static_cast<std::size_t>(state.range(0)));
+    appendLines(state, mob::generateMobConfig(sheet, "", core::TargetServer::Mm4).text);
 }
 BENCHMARK(appendMobLines)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
@@ -106,6 +109,12 @@ void generateItemConfig(benchmark::State &state) {
     reportRows(state, bytes);
 }
 BENCHMARK(generateItemConfig)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void appendItemLines(benchmark::State &state) {
+    const item::ItemSheet sheet = itemSheetWithRows(static_cast<std::size_t>(state.range(0)));
+    appendLines(state, item::generateItemConfig(sheet, core::TargetServer::Mm4).text);
+}
+BENCHMARK(appendItemLines)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 // About megabytes million bytes of UTF-8 in config lines, Chinese and ASCII mixed.
 QString configText(int megabytes) {

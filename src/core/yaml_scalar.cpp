@@ -150,6 +150,14 @@ void appendSingleQuoted(std::string &out, std::string_view text) {
 
 bool holdsUnwritableCharacter(std::string_view text) {
     for (std::size_t i = 0; i < text.size();) {
+        // Most texts are mostly ASCII, where only the control characters are unwritable.
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte < 0x80) {
+            if (byte < 0x20 || byte == 0x7F)
+                return true;
+            ++i;
+            continue;
+        }
         const auto decoded = decodeAt(text, i);
         if (!decoded || isUnwritable(decoded->first))
             return true;
