@@ -114,6 +114,28 @@ bool isDecimalNumber(std::string_view text) {
     return point || exponent || integerDigits < 2 || text[integerStart] != '0';
 }
 
+// What readsBackAsPlainScalar says, for a text that holds no unwritable character.
+bool writableReadsBackAsPlainScalar(std::string_view text) {
+    if (text.empty() || isBlank(text.front()) || isBlank(text.back()))
+        return false;
+    const char first = text.front();
+    if (leadingIndicators.find(first) != std::string_view::npos)
+        return false;
+    // "-", "?" and ":" start an entry, a key or a value only when a blank or the end follows.
+    if ((first == '-' || first == '?' || first == ':') && (text.size() == 1 || isBlank(text[1])))
+        return false;
+    if (text.back() == ':')
+        return false;
+    // ": " or " #" anywhere, with a tab as the blank too; one pass finds both.
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == ':' && i + 1 < text.size() && isBlank(text[i + 1]))
+            return false;
+        if (text[i] == '#' && i > 0 && isBlank(text[i - 1]))
+            return false;
+    }
+    return resolvePlainScalar(text) == PlainScalarKind::String;
+}
+
 } // namespace
 
 std::string doubleSingleQuotes(std::string_view text) {
@@ -167,32 +189,17 @@ bool holdsUnwritableCharacter(std::string_view text) {
 }
 
 bool readsBackAsPlainScalar(std::string_view text) {
-    if (text.empty() || isBlank(text.front()) || isBlank(text.back()))
-        return false;
-    if (holdsUnwritableCharacter(text))
-        return false;
-    const char first = text.front();
-    if (leadingIndicators.find(first) != std::string_view::npos)
-        return false;
-    // "-", "?" and ":" start an entry, a key or a value only when a blank or the end follows.
-    if ((first == '-' || first == '?' || first == ':') && (text.size() == 1 || isBlank(text[1])))
-        return false;
-    if (text.back() == ':')
-        return false;
-    for (const std::string_view marker : {": ", ":\t", " #", "\t#"})
-        if (text.find(marker) != std::string_view::npos)
-            return false;
-    return resolvePlainScalar(text) == PlainScalarKind::String;
+    return !holdsUnwritableCharacter(text) && writableReadsBackAsPlainScalar(text);
 }
 
 std::string yamlScalar(std::string_view text) {
-    std::string out;
-    appendYamlScalar(out, text);
-    return out;
+    if (readsBackAsPlainScalar(text))
+        return std::string(text);
+    return singleQuoted(text);
 }
 
 void appendYamlScalar(std::string &out, std::string_view text) {
-    if (readsBackAsPlainScalar(text))
+    if (writableReadsBackAsPlainScalar(text))
         out += text;
     else
         appendSingleQuoted(out, text);

@@ -34,7 +34,8 @@ bool readsBackAsPlainScalar(std::string_view text);
 // no unwritable character.
 std::string yamlScalar(std::string_view text);
 
-// The same, appended to out.
+// The same, appended to out; the check for unwritable characters is left to the caller,
+// which has made it already.
 void appendYamlScalar(std::string &out, std::string_view text);
 
 // The ASCII form of a decimal number typed with ASCII or full-width digits ("１２", "0.5",
