@@ -252,11 +252,22 @@ constexpr std::array<Resolver, 7> resolvers = {{
     {PlainScalarKind::Value, "=", [](std::string_view text) { return text == "="; }},
 }};
 
+// Whether any rule is tried for a first character; most texts start with none of them.
+constexpr std::array<bool, 256> startsSomeRule = [] {
+    std::array<bool, 256> table{};
+    for (const Resolver &resolver : resolvers)
+        for (const char c : resolver.firstCharacters)
+            table[static_cast<unsigned char>(c)] = true;
+    return table;
+}();
+
 } // namespace
 
 PlainScalarKind resolvePlainScalar(std::string_view text) {
     if (text.empty())
         return PlainScalarKind::Null;
+    if (!startsSomeRule[static_cast<unsigned char>(text.front())])
+        return PlainScalarKind::String;
     for (const Resolver &resolver : resolvers) {
         if (resolver.firstCharacters.find(text.front()) == std::string_view::npos)
             continue;

@@ -14,7 +14,12 @@ bool isBlank(char c) {
 }
 
 // Characters that open something other than a plain scalar when they come first.
-constexpr std::string_view leadingIndicators = "[]{},#&*!|>'\"%@`";
+constexpr std::array<bool, 256> startsIndicator = [] {
+    std::array<bool, 256> table{};
+    for (const char c : std::string_view("[]{},#&*!|>'\"%@`"))
+        table[static_cast<unsigned char>(c)] = true;
+    return table;
+}();
 
 // The code point of the UTF-8 sequence at i and its length, or nothing for bytes that are
 // no character. The three-byte forms of surrogates decode, so that they can be refused.
@@ -119,7 +124,7 @@ bool writableReadsBackAsPlainScalar(std::string_view text) {
     if (text.empty() || isBlank(text.front()) || isBlank(text.back()))
         return false;
     const char first = text.front();
-    if (leadingIndicators.find(first) != std::string_view::npos)
+    if (startsIndicator[static_cast<unsigned char>(first)])
         return false;
     // "-", "?" and ":" start an entry, a key or a value only when a blank or the end follows.
     if ((first == '-' || first == '?' || first == ':') && (text.size() == 1 || isBlank(text[1])))
@@ -178,6 +183,14 @@ bool holdsUnwritableCharacter(std::string_view text) {
             if (byte < 0x20 || byte == 0x7F)
                 return true;
             ++i;
+            continue;
+        }
+        // Three bytes with these leads are a character of U+1000..U+CFFF or U+E000..U+EFFF,
+        // all writable (the Chinese ones among them); the others take the full decoding.
+        if ((byte == 0xE1 || (byte >= 0xE3 && byte <= 0xEC) || byte == 0xEE) &&
+            i + 2 < text.size() && (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80 &&
+            (static_cast<unsigned char>(text[i + 2]) & 0xC0) == 0x80) {
+            i += 3;
             continue;
         }
         const auto decoded = decodeAt(text, i);
