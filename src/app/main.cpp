@@ -10,6 +10,8 @@ int main(int argc, char *argv[]) {
     QApplication application(argc, argv);
     ui::setUpApplication(application);
     auto *mainWindow = new ui::MainWindow;
+    if (qEnvironmentVariableIntValue("VELTRANE_QUIT_AFTER_FIRST_FRAME") == 1)
+        ui::quitAfterFirstPaint(mainWindow);
     ui::openWindow(mainWindow, false);
     application.exec();
     return 0;

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdio>
 
+#include "core/named_text.h"
 #include "core/yaml11.h"
 #include "core/yaml_scalar.h"
 
@@ -16,6 +17,10 @@ bool isBooleanWord(std::string_view text) {
 }
 
 } // namespace
+
+std::string Place::text() const {
+    return isRow_ ? rowPlace(name_, row_) : std::string(name_);
+}
 
 std::string visibleText(std::string_view text) {
     std::string out;
@@ -48,30 +53,30 @@ std::string visibleText(std::string_view text) {
     return out;
 }
 
-void ValueWriter::refuse(std::string_view place, std::string_view typed, std::string_view why) {
+void ValueWriter::refuse(Place place, std::string_view typed, std::string_view why) {
     if (refused())
         return;
-    warning_ = std::string(place) + "“" + visibleText(typed) + "”" + std::string(why);
+    warning_ = place.text() + "“" + visibleText(typed) + "”" + std::string(why);
 }
 
-bool ValueWriter::writable(std::string_view place, std::string_view typed) {
+bool ValueWriter::writable(Place place, std::string_view typed) {
     if (!holdsUnwritableCharacter(typed))
         return true;
     refuse(place, typed, "含有换行符或控制字符，服务器无法原样读取，请修改后再生成配置！");
     return false;
 }
 
-void ValueWriter::text(std::string &out, std::string_view place, std::string_view typed) {
+void ValueWriter::text(std::string &out, Place place, std::string_view typed) {
     if (writable(place, typed))
-        out += yamlScalar(typed);
+        appendYamlScalar(out, typed);
 }
 
-void ValueWriter::quoted(std::string &out, std::string_view place, std::string_view typed) {
+void ValueWriter::quoted(std::string &out, Place place, std::string_view typed) {
     if (writable(place, typed))
-        out += singleQuoted(typed);
+        appendSingleQuoted(out, typed);
 }
 
-void ValueWriter::number(std::string &out, std::string_view place, std::string_view typed) {
+void ValueWriter::number(std::string &out, Place place, std::string_view typed) {
     if (!writable(place, typed))
         return;
     if (const std::optional<std::string> ascii = decimalNumber(typed)) {
@@ -90,17 +95,17 @@ void ValueWriter::number(std::string &out, std::string_view place, std::string_v
     default:
         break;
     }
-    out += yamlScalar(typed);
+    appendYamlScalar(out, typed);
 }
 
-void ValueWriter::optionValue(std::string &out, std::string_view place, std::string_view typed) {
+void ValueWriter::optionValue(std::string &out, Place place, std::string_view typed) {
     if (writable(place, typed) && isBooleanWord(typed))
         out += typed;
     else
         number(out, place, typed);
 }
 
-void ValueWriter::identifier(std::string &out, std::string_view place, std::string_view typed) {
+void ValueWriter::identifier(std::string &out, Place place, std::string_view typed) {
     if (!writable(place, typed))
         return;
     if (typed.find_first_of(" .") != std::string_view::npos ||
@@ -110,7 +115,7 @@ void ValueWriter::identifier(std::string &out, std::string_view place, std::stri
                "不能含有空格或“.”，也不能是数字、true、false或null这样的词，请修改编号！");
         return;
     }
-    out += yamlScalar(typed);
+    appendYamlScalar(out, typed);
 }
 
 } // namespace core

@@ -3,7 +3,6 @@
 #include "core/yaml_scalar.h"
 
 #include <array>
-#include <regex>
 
 #include "core/yaml11.h"
 
@@ -15,7 +14,12 @@ bool isBlank(char c) {
 }
 
 // Characters that open something other than a plain scalar when they come first.
-constexpr std::string_view leadingIndicators = "[]{},#&*!|>'\"%@`";
+constexpr std::array<bool, 256> startsIndicator = [] {
+    std::array<bool, 256> table{};
+    for (const char c : std::string_view("[]{},#&*!|>'\"%@`"))
+        table[static_cast<unsigned char>(c)] = true;
+    return table;
+}();
 
 // The code point of the UTF-8 sequence at i and its length, or nothing for bytes that are
 // no character. The three-byte forms of surrogates decode, so that they can be refused.
@@ -74,6 +78,69 @@ std::optional<std::string> foldNumberCharacters(std::string_view typed) {
     return ascii;
 }
 
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// [-+]?([0-9]+(\.[0-9]*)?|\.[0-9]+)([eE][-+]?[0-9]+)?, and not [-+]?0[0-9]+, which the
+// reader takes for octal (010 is 8) or a text (09).
+bool isDecimalNumber(std::string_view text) {
+    std::size_t i = 0;
+    const auto digits = [&] {
+        const std::size_t start = i;
+        while (i < text.size() && isDigit(text[i]))
+            ++i;
+        return i - start;
+    };
+    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
+        ++i;
+    const std::size_t integerStart = i;
+    const std::size_t integerDigits = digits();
+    bool point = false;
+    std::size_t fractionDigits = 0;
+    if (i < text.size() && text[i] == '.') {
+        point = true;
+        ++i;
+        fractionDigits = digits();
+    }
+    if (integerDigits == 0 && fractionDigits == 0)
+        return false;
+    bool exponent = false;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        exponent = true;
+        ++i;
+        if (i < text.size() && (text[i] == '-' || text[i] == '+'))
+            ++i;
+        if (digits() == 0)
+            return false;
+    }
+    if (i != text.size())
+        return false;
+    return point || exponent || integerDigits < 2 || text[integerStart] != '0';
+}
+
+// What readsBackAsPlainScalar says, for a text that holds no unwritable character.
+bool writableReadsBackAsPlainScalar(std::string_view text) {
+    if (text.empty() || isBlank(text.front()) || isBlank(text.back()))
+        return false;
+    const char first = text.front();
+    if (startsIndicator[static_cast<unsigned char>(first)])
+        return false;
+    // "-", "?" and ":" start an entry, a key or a value only when a blank or the end follows.
+    if ((first == '-' || first == '?' || first == ':') && (text.size() == 1 || isBlank(text[1])))
+        return false;
+    if (text.back() == ':')
+        return false;
+    // ": " or " #" anywhere, with a tab as the blank too; one pass finds both.
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == ':' && i + 1 < text.size() && isBlank(text[i + 1]))
+            return false;
+        if (text[i] == '#' && i > 0 && isBlank(text[i - 1]))
+            return false;
+    }
+    return resolvePlainScalar(text) == PlainScalarKind::String;
+}
+
 } // namespace
 
 std::string doubleSingleQuotes(std::string_view text) {
@@ -88,11 +155,44 @@ std::string doubleSingleQuotes(std::string_view text) {
 }
 
 std::string singleQuoted(std::string_view text) {
-    return "'" + doubleSingleQuotes(text) + "'";
+    std::string out;
+    appendSingleQuoted(out, text);
+    return out;
+}
+
+void appendSingleQuoted(std::string &out, std::string_view text) {
+    out += '\'';
+    for (std::size_t start = 0;;) {
+        const std::size_t quote = text.find('\'', start);
+        if (quote == std::string_view::npos) {
+            out += text.substr(start);
+            break;
+        }
+        out += text.substr(start, quote + 1 - start);
+        out += '\'';
+        start = quote + 1;
+    }
+    out += '\'';
 }
 
 bool holdsUnwritableCharacter(std::string_view text) {
     for (std::size_t i = 0; i < text.size();) {
+        // Most texts are mostly ASCII, where only the control characters are unwritable.
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte < 0x80) {
+            if (byte < 0x20 || byte == 0x7F)
+                return true;
+            ++i;
+            continue;
+        }
+        // Three bytes with these leads are a character of U+1000..U+CFFF or U+E000..U+EFFF,
+        // all writable (the Chinese ones among them); the others take the full decoding.
+        if ((byte == 0xE1 || (byte >= 0xE3 && byte <= 0xEC) || byte == 0xEE) &&
+            i + 2 < text.size() && (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80 &&
+            (static_cast<unsigned char>(text[i + 2]) & 0xC0) == 0x80) {
+            i += 3;
+            continue;
+        }
         const auto decoded = decodeAt(text, i);
         if (!decoded || isUnwritable(decoded->first))
             return true;
@@ -102,22 +202,7 @@ bool holdsUnwritableCharacter(std::string_view text) {
 }
 
 bool readsBackAsPlainScalar(std::string_view text) {
-    if (text.empty() || isBlank(text.front()) || isBlank(text.back()))
-        return false;
-    if (holdsUnwritableCharacter(text))
-        return false;
-    const char first = text.front();
-    if (leadingIndicators.find(first) != std::string_view::npos)
-        return false;
-    // "-", "?" and ":" start an entry, a key or a value only when a blank or the end follows.
-    if ((first == '-' || first == '?' || first == ':') && (text.size() == 1 || isBlank(text[1])))
-        return false;
-    if (text.back() == ':')
-        return false;
-    for (const std::string_view marker : {": ", ":\t", " #", "\t#"})
-        if (text.find(marker) != std::string_view::npos)
-            return false;
-    return resolvePlainScalar(text) == PlainScalarKind::String;
+    return !holdsUnwritableCharacter(text) && writableReadsBackAsPlainScalar(text);
 }
 
 std::string yamlScalar(std::string_view text) {
@@ -126,13 +211,16 @@ std::string yamlScalar(std::string_view text) {
     return singleQuoted(text);
 }
 
+void appendYamlScalar(std::string &out, std::string_view text) {
+    if (writableReadsBackAsPlainScalar(text))
+        out += text;
+    else
+        appendSingleQuoted(out, text);
+}
+
 std::optional<std::string> decimalNumber(std::string_view typed) {
-    static const std::regex decimal(
-        "^[-+]?(?:[0-9]+(?:\\.[0-9]*)?|\\.[0-9]+)(?:[eE][-+]?[0-9]+)?$");
-    // The reader takes 010 for octal 8 and 09 for a text.
-    static const std::regex leadingZero("^[-+]?0[0-9]+$");
     std::optional<std::string> ascii = foldNumberCharacters(typed);
-    if (!ascii || !std::regex_match(*ascii, decimal) || std::regex_match(*ascii, leadingZero))
+    if (!ascii || !isDecimalNumber(*ascii))
         return std::nullopt;
     return ascii;
 }

@@ -16,6 +16,9 @@ std::string doubleSingleQuotes(std::string_view text);
 // The text single-quoted, inner quotes doubled.
 std::string singleQuoted(std::string_view text);
 
+// The same, appended to out.
+void appendSingleQuoted(std::string &out, std::string_view text);
+
 // Whether the text holds what no scalar on one line can carry: a line break (CR, LF, NEL,
 // U+2028, U+2029), another control character (tab, NUL, DEL, C1), a lone surrogate (its
 // three-byte form, as the widget layer passes it on) or bytes that are no UTF-8.
@@ -30,6 +33,10 @@ bool readsBackAsPlainScalar(std::string_view text);
 // The text as typed when it reads back as typed, otherwise single-quoted. The text must hold
 // no unwritable character.
 std::string yamlScalar(std::string_view text);
+
+// The same, appended to out; the check for unwritable characters is left to the caller,
+// which has made it already.
+void appendYamlScalar(std::string &out, std::string_view text);
 
 // The ASCII form of a decimal number typed with ASCII or full-width digits ("１２", "0.5",
 // "-3", "1e5"), when the server reads that form as the same number; nothing for any other

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "item/item_config.h"
 
+#include <algorithm>
 #include <array>
 
 #include "core/number.h"
@@ -13,23 +14,27 @@
 
 namespace item {
 
-std::string buildLoreBlock(std::string_view description, core::ValueWriter &writer) {
-    const std::vector<std::string> lines = core::splitCrLfLines(description);
-    if (lines.empty())
-        return {};
-    std::string out = "  Lore:\r\n";
-    for (std::size_t i = 0; i < lines.size(); ++i) {
+namespace {
+
+void writeLoreBlock(std::string &out, std::string_view description, core::ValueWriter &writer) {
+    // The lines as core::splitCrLfLines gives them, without building each one.
+    if (description.empty())
+        return;
+    out += "  Lore:\r\n";
+    std::size_t start = 0;
+    for (std::size_t i = 0; start < description.size(); ++i) {
+        const std::size_t end = std::min(description.find(core::crlf, start), description.size());
         out += "  - ";
         // Quoted where it would not read back as typed; so is an empty line, which would
         // otherwise read back as null and drop out of the lore.
-        writer.text(out, "物品描述第" + std::to_string(i + 1) + "行", lines[i]);
+        writer.text(out, core::Place::row("物品描述", i), description.substr(start, end - start));
         out += "\r\n";
+        start = end + core::crlf.size();
     }
-    return out;
 }
 
-std::string buildAttributeBlock(const std::vector<core::ListEntry> &rows,
-                                core::ValueWriter &writer) {
+void writeAttributeBlock(std::string &out, const std::vector<core::ListEntry> &rows,
+                         core::ValueWriter &writer) {
     std::array<std::string, attributeSlots.size()> sections;
     for (std::size_t i = rows.size(); i-- > 0;) {
         const core::ListEntry &row = rows[i];
@@ -46,35 +51,71 @@ std::string buildAttributeBlock(const std::vector<core::ListEntry> &rows,
             // The key and its blank as composed; an empty value stays empty.
             section += text.substr(0, colon + 2);
             if (colon + 2 < text.size())
-                writer.number(section, core::rowPlace("物品属性列表", i), text.substr(colon + 2));
+                writer.number(section, core::Place::row("物品属性列表", i), text.substr(colon + 2));
         }
         section += "\r\n";
     }
-    std::string out;
+    bool headerWritten = false;
     for (std::size_t slot = 0; slot < sections.size(); ++slot) {
         if (sections[slot].empty())
             continue;
+        if (!headerWritten)
+            out += "  Attributes:\r\n";
+        headerWritten = true;
         out += "    ";
         out += attributeSlots[slot].key;
         out += ":\r\n";
         out += sections[slot];
     }
-    return out.empty() ? std::string() : "  Attributes:\r\n" + out;
+}
+
+void writeEnchantmentBlock(std::string &out, const std::vector<core::ListEntry> &rows,
+                           core::TargetServer target, core::ValueWriter &writer) {
+    if (rows.empty())
+        return;
+    // MythicMobs 4 reads "KEY:level"; the current documentation writes "KEY level".
+    const std::string_view separator = target == core::TargetServer::Mm4 ? ":" : " ";
+    out += "  Enchantments:\r\n";
+    std::string entry; // one buffer for every row
+    for (std::size_t i = rows.size(); i-- > 0;) {
+        entry = rows[i].text;
+        entry += separator;
+        entry += core::formatInteger(rows[i].tag);
+        out += "  - ";
+        writer.text(out, core::Place::row("物品附魔列表", i), entry);
+        out += "\r\n";
+    }
+}
+
+// Enough for the usual rows, so that a long list is written without moving the text.
+std::size_t expectedSize(const ItemSheet &sheet) {
+    std::size_t size = 512 + sheet.description.size() * 2;
+    for (const auto *rows : {&sheet.attributeRows, &sheet.enchantmentRows, &sheet.potionEffectRows,
+                             &sheet.bannerLayerRows})
+        for (const core::ListEntry &row : *rows)
+            size += row.text.size() + 16;
+    return size;
+}
+
+} // namespace
+
+std::string buildLoreBlock(std::string_view description, core::ValueWriter &writer) {
+    std::string out;
+    writeLoreBlock(out, description, writer);
+    return out;
+}
+
+std::string buildAttributeBlock(const std::vector<core::ListEntry> &rows,
+                                core::ValueWriter &writer) {
+    std::string out;
+    writeAttributeBlock(out, rows, writer);
+    return out;
 }
 
 std::string buildEnchantmentBlock(const std::vector<core::ListEntry> &rows,
                                   core::TargetServer target, core::ValueWriter &writer) {
-    if (rows.empty())
-        return {};
-    // MythicMobs 4 reads "KEY:level"; the current documentation writes "KEY level".
-    const std::string_view separator = target == core::TargetServer::Mm4 ? ":" : " ";
-    std::string out = "  Enchantments:\r\n";
-    for (std::size_t i = rows.size(); i-- > 0;) {
-        out += "  - ";
-        writer.text(out, core::rowPlace("物品附魔列表", i),
-                    rows[i].text + std::string(separator) + core::formatInteger(rows[i].tag));
-        out += "\r\n";
-    }
+    std::string out;
+    writeEnchantmentBlock(out, rows, target, writer);
     return out;
 }
 
@@ -86,6 +127,7 @@ ItemGeneration generateItemConfig(const ItemSheet &sheet, core::TargetServer tar
     }
     core::ValueWriter writer;
     std::string out;
+    out.reserve(expectedSize(sheet));
     writer.identifier(out, "物品编号", sheet.identifier);
     // Empty fields stay without a value, so the item keeps the plugin's default.
     out += ":\r\n  Id: ";
@@ -98,11 +140,11 @@ ItemGeneration generateItemConfig(const ItemSheet &sheet, core::TargetServer tar
     if (!sheet.displayName.empty())
         writer.text(out, "物品名称", sheet.displayName);
     out += "\r\n";
-    out += buildLoreBlock(sheet.description, writer);
+    writeLoreBlock(out, sheet.description, writer);
     out += "\r\n";
-    out += buildAttributeBlock(sheet.attributeRows, writer);
+    writeAttributeBlock(out, sheet.attributeRows, writer);
     out += "\r\n";
-    out += buildEnchantmentBlock(sheet.enchantmentRows, target, writer);
+    writeEnchantmentBlock(out, sheet.enchantmentRows, target, writer);
     // Each of these is empty without rows, so a sheet that fills none of them is written as
     // before they existed.
     out += buildPotionEffectBlock(sheet.potionEffectRows, target);

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mob/mob_config.h"
 
+#include <algorithm>
 #include <array>
-#include <ranges>
 
 #include "core/table_row.h"
 #include "core/value_writer.h"
@@ -45,7 +45,7 @@ constexpr std::array<BaseCheck, 4> baseChecks = {{
 constexpr std::string_view listMarker = "  - ";
 
 // A row that is a whole list item ("  - exp 10 1"): its words are one value after the marker.
-void appendListItem(std::string &out, core::ValueWriter &writer, const std::string &place,
+void appendListItem(std::string &out, core::ValueWriter &writer, core::Place place,
                     std::string_view row) {
     out += listMarker;
     if (row.starts_with(listMarker))
@@ -59,24 +59,21 @@ void appendListItem(std::string &out, core::ValueWriter &writer, const std::stri
 template <class Write>
 void forRowsBottomUp(const std::vector<core::ListEntry> &rows, std::string_view list, Write write) {
     for (std::size_t i = rows.size(); i-- > 0;)
-        write(rows[i], core::rowPlace(list, i));
+        write(rows[i], core::Place::row(list, i));
 }
 
-std::string buildDrops(const MobSheet &sheet, core::ValueWriter &writer) {
-    std::string out;
+void writeDrops(std::string &out, const MobSheet &sheet, core::ValueWriter &writer) {
     forRowsBottomUp(sheet.dropRows, "掉落数据列表",
-                    [&](const core::ListEntry &row, const std::string &place) {
+                    [&](const core::ListEntry &row, core::Place place) {
                         appendListItem(out, writer, place, row.text);
                     });
-    return out;
 }
 
 // "Key: value", the key as the target reads it and the value written as what it holds.
-std::string buildOptions(const MobSheet &sheet, core::TargetServer target,
-                         core::ValueWriter &writer) {
-    std::string out;
+void writeOptions(std::string &out, const MobSheet &sheet, core::TargetServer target,
+                  core::ValueWriter &writer) {
     forRowsBottomUp(sheet.optionRows, "属性数据列表",
-                    [&](const core::ListEntry &row, const std::string &place) {
+                    [&](const core::ListEntry &row, core::Place place) {
                         out += "    ";
                         const std::string_view text = row.text;
                         const std::size_t colon = text.find(": ");
@@ -89,56 +86,66 @@ std::string buildOptions(const MobSheet &sheet, core::TargetServer target,
                         }
                         out += "\r\n";
                     });
-    return out;
 }
 
-std::string buildKillMessageSection(const MobSheet &sheet, core::ValueWriter &writer) {
+void writeKillMessageSection(std::string &out, const MobSheet &sheet, core::ValueWriter &writer) {
     if (sheet.killMessageRows.empty())
-        return {};
-    std::string out = "  KillMessages:\r\n";
+        return;
+    out += "  KillMessages:\r\n";
     forRowsBottomUp(sheet.killMessageRows, "击杀信息列表",
-                    [&](const core::ListEntry &row, const std::string &place) {
+                    [&](const core::ListEntry &row, core::Place place) {
                         out += listMarker;
                         writer.quoted(out, place, row.text);
                         out += "\r\n";
                     });
-    return out;
 }
 
-std::string buildAiSection(const MobSheet &sheet, core::ValueWriter &writer) {
-    std::string goals;
-    std::string targets;
-    forRowsBottomUp(sheet.aiRows, "AI数据列表",
-                    [&](const core::ListEntry &row, const std::string &place) {
-                        if (row.tag == 0 || row.tag == 1)
-                            appendListItem(row.tag == 0 ? goals : targets, writer, place, row.text);
-                    });
-    std::string out;
-    if (!goals.empty()) {
+bool hasAiRowTagged(const MobSheet &sheet, int tag) {
+    return std::ranges::any_of(sheet.aiRows,
+                               [tag](const core::ListEntry &row) { return row.tag == tag; });
+}
+
+// Whether it wrote anything. The goals go straight into the output; the targets wait for
+// them, as one walk over the rows keeps the refusal of the bottom-most row.
+bool writeAiSection(std::string &out, const MobSheet &sheet, core::ValueWriter &writer) {
+    const bool anyGoal = hasAiRowTagged(sheet, 0);
+    if (anyGoal)
         out += "  AIGoalSelectors:\r\n";
-        out += goals;
-    }
-    if (!goals.empty() && !targets.empty())
+    std::string targets;
+    forRowsBottomUp(sheet.aiRows, "AI数据列表", [&](const core::ListEntry &row, core::Place place) {
+        if (row.tag == 0 || row.tag == 1)
+            appendListItem(row.tag == 0 ? out : targets, writer, place, row.text);
+    });
+    if (anyGoal && !targets.empty())
         out += "\r\n";
     if (!targets.empty()) {
         out += "  AITargetSelectors:\r\n";
         out += targets;
     }
-    return out;
+    return anyGoal || !targets.empty();
 }
 
 // Unlike the other lists, skills are written from the top row down: the plugin runs the
 // skills of one trigger in the order of the file, and the dialog appends at the bottom.
-std::string buildSkillSection(const MobSheet &sheet, core::ValueWriter &writer) {
+void writeSkillSection(std::string &out, const MobSheet &sheet, core::ValueWriter &writer) {
     if (sheet.skillRows.empty())
-        return {};
-    std::string out = "  Skills:\r\n";
+        return;
+    out += "  Skills:\r\n";
     for (std::size_t i = 0; i < sheet.skillRows.size(); ++i) {
         out += listMarker;
-        writer.text(out, core::rowPlace("技能数据列表", i), sheet.skillRows[i].text);
+        writer.text(out, core::Place::row("技能数据列表", i), sheet.skillRows[i].text);
         out += "\r\n";
     }
-    return out;
+}
+
+// Enough for the usual rows, so that a long list is written without moving the text.
+std::size_t expectedSize(const MobSheet &sheet) {
+    std::size_t size = 512;
+    for (const auto *rows : {&sheet.dropRows, &sheet.optionRows, &sheet.killMessageRows,
+                             &sheet.aiRows, &sheet.skillRows})
+        for (const core::ListEntry &row : *rows)
+            size += row.text.size() + 16;
+    return size;
 }
 
 } // namespace
@@ -158,7 +165,7 @@ std::string buildEquipmentSection(const MobSheet &sheet, core::TargetServer targ
             continue;
         const std::string entry =
             text + std::string(target == core::TargetServer::Mm4 ? slot.oldSlot : slot.slot);
-        appendListItem(entries, writer, std::string(slot.caption), entry);
+        appendListItem(entries, writer, slot.caption, entry);
     }
     if (entries.empty())
         return entries;
@@ -178,6 +185,7 @@ MobGeneration generateMobConfig(const MobSheet &sheet, std::string_view previous
 
     core::ValueWriter writer;
     std::string out;
+    out.reserve(expectedSize(sheet));
     writer.identifier(out, "怪物编号", sheet.identifier);
     out += ":\r\n  Type: ";
     out += result.entityTypeKey;
@@ -188,21 +196,18 @@ MobGeneration generateMobConfig(const MobSheet &sheet, std::string_view previous
     out += "\r\n  Damage: ";
     writer.number(out, "怪物伤害", sheet.damage);
     out += "\r\n  Drops:\r\n";
-    out += buildDrops(sheet, writer);
+    writeDrops(out, sheet, writer);
     out += buildEquipmentSection(sheet, target, writer);
     out += "  Options:\r\n";
-    out += buildOptions(sheet, target, writer);
+    writeOptions(out, sheet, target, writer);
     out += "\r\n";
-    out += buildKillMessageSection(sheet, writer);
+    writeKillMessageSection(out, sheet, writer);
     out += "\r\n";
-    const std::string aiSection = buildAiSection(sheet, writer);
-    out += aiSection;
-    const std::string skillSection = buildSkillSection(sheet, writer);
     // The kill messages already end in an empty line; after the AI section the skills need
     // their own.
-    if (!aiSection.empty() && !skillSection.empty())
+    if (writeAiSection(out, sheet, writer) && !sheet.skillRows.empty())
         out += "\r\n";
-    out += skillSection;
+    writeSkillSection(out, sheet, writer);
     if (writer.refused()) {
         result.warning = writer.warning();
         return result;

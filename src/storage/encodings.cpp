@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/encodings.h"
 
-#include <QStringDecoder>
 #include <QStringEncoder>
 
 #include "platform/cp936.h"
@@ -10,15 +9,14 @@
 namespace storage {
 
 std::optional<QByteArray> encodeGbk(const QString &text) {
-    QStringEncoder encoder("GBK");
+    // Stateless, so that a lone half of a surrogate pair at the end counts as an error too.
+    QStringEncoder encoder("GBK", QStringEncoder::Flag::Stateless);
     if (encoder.isValid()) {
+        // ICU encodes without its fallbacks: a character gets GBK bytes only when they read
+        // back as that character, and every other one is reported (checked for every code
+        // point), so one pass both checks and encodes.
         QByteArray bytes = encoder.encode(text);
         if (encoder.hasError())
-            return std::nullopt;
-        // An encoder may substitute instead of failing; only a text that reads back
-        // unchanged was really encoded.
-        QStringDecoder decoder("GBK");
-        if (QString(decoder.decode(bytes)) != text)
             return std::nullopt;
         return bytes;
     }

@@ -196,7 +196,12 @@ TEST(Host, GbkEncodingNamesWhatItCannotHold) {
     EXPECT_EQ(storage::encodeGbk(QStringLiteral("木桩€")), QByteArray::fromHex("c4bed7ae80"));
     EXPECT_EQ(storage::encodeGbk(QStringLiteral("繁體中文")),
               QByteArray::fromHex("b7b1f377d6d0cec4"));
-    EXPECT_FALSE(storage::encodeGbk(QStringLiteral("a😀")).has_value());
+    // Characters with no GBK form, and halves of a pair: the encoder must not pass any of
+    // them over, nor turn them into a question mark.
+    for (const QString &text :
+         {QStringLiteral("a😀"), QStringLiteral("♫b"), QStringLiteral("a\u0080"),
+          QString(QChar(0xD83D)), QStringLiteral("a") + QChar(0xDE00) + QStringLiteral("b")})
+        EXPECT_FALSE(storage::encodeGbk(text).has_value()) << text.toStdString();
     EXPECT_EQ(storage::charactersOutsideGbk(QStringLiteral("a😀b😀♫")), QStringLiteral("😀♫"));
     EXPECT_EQ(storage::charactersOutsideGbk(QStringLiteral("abc")), QString());
 }

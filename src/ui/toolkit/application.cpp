@@ -3,9 +3,30 @@
 #include "ui/toolkit/application.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QFont>
+#include <QTimer>
+#include <QWidget>
 
 namespace ui {
+namespace {
+
+class FirstPaintQuit : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            // After the paint event has been handled, so the frame is really drawn.
+            QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
+        }
+        return false;
+    }
+};
+
+} // namespace
 
 void setUpApplication(QApplication &application) {
     // Where QSettings keeps what the editor remembers.
@@ -21,6 +42,10 @@ void setUpApplication(QApplication &application) {
     application.setStyleSheet(QStringLiteral(
         "QGroupBox { border: 1px solid #c8c8c8; border-radius: 3px; margin-top: 7px; }"
         "QGroupBox::title { subcontrol-origin: margin; left: 7px; padding: 0 2px; }"));
+}
+
+void quitAfterFirstPaint(QWidget *window) {
+    window->installEventFilter(new FirstPaintQuit(window));
 }
 
 } // namespace ui

@@ -3,11 +3,16 @@
 #pragma once
 
 class QApplication;
+class QWidget;
 
 namespace ui {
 
 // The look every window was laid out for: a 12-pixel CJK font, so captions such as
 // "怪物编号:" fit their 56-pixel labels.
 void setUpApplication(QApplication &application);
+
+// Ends the event loop once the window has painted its first frame, so that start-up can be
+// measured from the outside (tools/startup-ratio.sh).
+void quitAfterFirstPaint(QWidget *window);
 
 } // namespace ui
