@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "core/config_document.h"
+#include "core/entry_save.h"
 #include "support/fixtures.h"
 
 namespace {
@@ -108,6 +109,40 @@ TEST(ConfigDocument, SpliceReplacesOnlyTheEntryInTheFilesLineEnds) {
               "f\n");
     EXPECT_EQ(core::appendEntry(file, "D:\r\n  X: 4\r\n"), file + "\nD:\n  X: 4\n");
     EXPECT_EQ(core::appendEntry("", "D:\r\n"), "D:\r\n");
+}
+
+// Which entry a save replaces, and when it refuses.
+TEST(EntrySave, PutsTheEntryInPlaceOfItsOwnAndNoOther) {
+    const std::string file = "A:\n  X: 1\nB:\n  X: 2\n";
+    const core::LoadedEntry loadedA{"A", {{}, "  Kept: k\n"}};
+    struct Case {
+        std::string_view what;
+        std::string file;
+        std::optional<core::LoadedEntry> loaded;
+        std::string identifier, entry, expected, warning;
+    };
+    const Case cases[] = {
+        {"loaded, same name", file, loadedA, "A", "A:\r\n  X: 9\r\n",
+         "A:\n  X: 9\n  Kept: k\nB:\n  X: 2\n", ""},
+        {"loaded, renamed", file, loadedA, "C", "C:\r\n  X: 9\r\n",
+         "C:\n  X: 9\n  Kept: k\nB:\n  X: 2\n", ""},
+        {"loaded, renamed onto another", file, loadedA, "B", "B:\r\n", "", "已有名为“B”"},
+        {"loaded, gone from the file", file, core::LoadedEntry{"Z", {}}, "Z", "Z:\r\n",
+         file + "\nZ:\n", ""},
+        {"not loaded, its name there", file, std::nullopt, "B", "B:\r\n  X: 7\r\n",
+         "A:\n  X: 1\nB:\n  X: 7\n", ""},
+        {"not loaded, new", file, std::nullopt, "C", "C:\r\n", file + "\nC:\n", ""},
+        {"unreadable file", "A:\n\tX: 1\n", std::nullopt, "A", "A:\r\n", "", "第2行第1列"},
+    };
+    for (const Case &c : cases) {
+        const core::EntrySave save =
+            core::saveEntryIntoFile(c.file, c.loaded, c.identifier, c.entry);
+        EXPECT_EQ(save.text, c.expected) << c.what;
+        if (c.warning.empty())
+            EXPECT_TRUE(save.ready()) << c.what << ": " << save.warning;
+        else
+            EXPECT_NE(save.warning.find(c.warning), std::string::npos) << c.what << save.warning;
+    }
 }
 
 } // namespace
