@@ -97,7 +97,8 @@ std::string reindented(std::string_view text, TextRange range, int from, int to)
 // The file with the bytes of the range replaced by the entry text (written with CR LF, as the
 // generators write) in the file's line ends, its trailing blank lines left out so the lines
 // after the range keep their spacing, and the kept text put back: the kept options after the
-// generated Options keys (a new Options key when there is none), the kept keys last.
+// generated Options keys (a new Options key when there is none), the kept keys last. After the
+// last entry of a file, the new text's own trailing blank lines end the file.
 std::string spliceEntry(std::string_view fileText, TextRange entryRange,
                         std::string_view newEntryText, const KeptText &kept);
 

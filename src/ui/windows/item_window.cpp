@@ -32,6 +32,7 @@ ItemWindow::ItemWindow(QWidget *owner, SharedTexts &shared) : QWidget(owner), sh
             &ItemWindow::onBannerLayerAddClicked);
     connect(c.clearSheetButton, &QPushButton::clicked, this, &ItemWindow::onItemClearClicked);
     connect(c.previewButton, &QPushButton::clicked, this, &ItemWindow::onItemPreviewClicked);
+    connect(c.openConfigButton, &QPushButton::clicked, this, &ItemWindow::onOpenConfigClicked);
     connect(c.generateButton, &QPushButton::clicked, this, &ItemWindow::onItemGenerateClicked);
     bindDeleteRow(c.attributeDeleteButton, c.attributeList);
     bindClearList(c.attributeClearButton, c.attributeList);
@@ -114,6 +115,8 @@ void ItemWindow::onItemClearClicked() {
     listClear(c.bannerLayerList);
     potionColour_.reset();
     showPotionColour();
+    // What is entered next is a new item, not the entry that was opened.
+    loaded_.reset();
 }
 
 void ItemWindow::onItemPreviewClicked() {
@@ -129,7 +132,8 @@ void ItemWindow::onItemGenerateClicked() {
     const QString folder = QStringLiteral("Items");
     // An identifier that leads out of the folder is told as such before anything else.
     if (const auto refusal =
-            storage::refuseConfigPath(folder, readText(controls_.identifierEdit))) {
+            loaded_ ? std::nullopt
+                    : storage::refuseConfigPath(folder, readText(controls_.identifierEdit))) {
         showMessage(refusal->text, true);
         return;
     }
@@ -141,9 +145,19 @@ void ItemWindow::onItemGenerateClicked() {
     if (!generateItemConfig())
         return;
     if (const auto refusal =
-            storage::saveConfigFile(folder, toQString(sheet.identifier), shared_.itemConfigText,
-                                    item::itemSheetTexts(sheet), shared_.target)) {
+            loaded_ ? storage::saveEntryIntoConfigFile(
+                          loaded_->path, loaded_->entry, sheet.identifier, shared_.itemConfigText,
+                          loaded_->encoding, item::itemSheetTexts(sheet))
+                    : storage::saveConfigFile(folder, toQString(sheet.identifier),
+                                              shared_.itemConfigText, item::itemSheetTexts(sheet),
+                                              shared_.target)) {
         showMessage(refusal->text, true);
+        return;
+    }
+    if (loaded_) {
+        loaded_->entry.name = sheet.identifier;
+        showMessage(QStringLiteral("物品配置已经保存到(%1)文件中，请注意查看!").arg(loaded_->path),
+                    false);
         return;
     }
     showMessage(QStringLiteral("物品配置已经生成到(%1)文件中，请注意查看!")
