@@ -138,4 +138,28 @@ TEST_F(ConfigOpenTest, ANewSheetSavedIntoAFileWithOtherEntriesKeepsThem) {
         << saved.toStdString();
 }
 
+// The item window opens its files the same way; Enter picks the first entry, selected at start.
+TEST_F(ConfigOpenTest, TheItemWindowOpensThePickedEntryAndSavesOnlyIt) {
+    openMainWindow();
+    offer("several_items.yml", "MythicMobs/Items", "weapons.yml");
+    click("超级按钮17");
+    QWidget *item = mainWindow()->findChild<QWidget *>(QStringLiteral("ItemWindow"));
+    ASSERT_NE(item, nullptr);
+    clickIn(item, "超级按钮5");
+    EXPECT_EQ(startFolders, QStringList{QDir::toNativeSeparators(workPath("MythicMobs/Items"))});
+    auto *dialog = item->findChild<ui::EntryChoiceDialog *>(QStringLiteral("EntryChoiceDialog"));
+    ASSERT_NE(dialog, nullptr);
+    auto *list = testsupport::control<QListWidget>(dialog, "列表框1");
+    EXPECT_EQ(ui::listRowText(list, 1), QStringLiteral("HealingPotion    POTION    Healing"));
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(ui::readText(testsupport::control<QLineEdit>(item, "物品编号框")),
+              QStringLiteral("KingsBow"));
+    ui::writeText(testsupport::control<QLineEdit>(item, "物品名称框"),
+                  QStringLiteral("&6王者之弓"));
+    clickIn(item, "超级按钮13");
+    EXPECT_EQ(readFile("MythicMobs/Items/weapons.yml"), fixture("several_items.bow_display.yml"));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_FALSE(messages[0].warning) << messages[0].text.toStdString();
+}
+
 } // namespace
