@@ -1,5 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Veltrane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <deque>
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -10,6 +12,7 @@
 #include "storage/config_reading.h"
 #include "support/fixtures.h"
 #include "ui/toolkit/file_chooser.h"
+#include "ui/toolkit/message.h"
 #include "ui/toolkit/widgets.h"
 #include "ui/windows/entry_choice_dialog.h"
 #include "ui_fixture.h"
@@ -23,6 +26,7 @@ class ConfigOpenTest : public GuiTest {
   protected:
     void TearDown() override {
         ui::setFileChooser({});
+        ui::setSaveQuestionSink({});
         GuiTest::TearDown();
     }
 
@@ -160,6 +164,50 @@ TEST_F(ConfigOpenTest, TheItemWindowOpensThePickedEntryAndSavesOnlyIt) {
     EXPECT_EQ(readFile("MythicMobs/Items/weapons.yml"), fixture("several_items.bow_display.yml"));
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_FALSE(messages[0].warning) << messages[0].text.toStdString();
+}
+
+// Edits of an opened entry are not lost without a question: 取消 keeps them, 不保存 drops them,
+// 保存 writes them first.
+TEST_F(ConfigOpenTest, UnsavedEditsOfAnOpenedEntryAreAskedAbout) {
+    openMainWindow();
+    const QString path = offer("gbk_mob.yml", "MythicMobs/mobs", "old.yml");
+    std::deque<ui::SaveAnswer> saveAnswers;
+    QStringList asked;
+    ui::setSaveQuestionSink([&](const QString &text) {
+        asked.push_back(text);
+        EXPECT_FALSE(saveAnswers.empty()) << text.toStdString();
+        const ui::SaveAnswer answer =
+            saveAnswers.empty() ? ui::SaveAnswer::Cancel : saveAnswers.front();
+        if (!saveAnswers.empty())
+            saveAnswers.pop_front();
+        return answer;
+    });
+    const QByteArray original = readFile("MythicMobs/mobs/old.yml");
+    click("超级按钮14");
+    click("超级按钮18"); // nothing edited: no question
+    EXPECT_TRUE(asked.isEmpty());
+
+    mainWindow()->openConfigFile(path);
+    type("怪物伤害框", "9");
+    saveAnswers = {ui::SaveAnswer::Cancel, ui::SaveAnswer::Discard};
+    click("超级按钮18");
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_TRUE(asked[0].contains(QStringLiteral("僵尸王"))) << asked[0].toStdString();
+    EXPECT_EQ(ui::readText(find<QLineEdit>("怪物伤害框")), QStringLiteral("9"));
+    click("超级按钮18");
+    EXPECT_EQ(ui::readText(find<QLineEdit>("怪物编号框")), QString());
+    EXPECT_EQ(readFile("MythicMobs/mobs/old.yml"), original);
+
+    mainWindow()->openConfigFile(path);
+    type("怪物伤害框", "9");
+    saveAnswers = {ui::SaveAnswer::Save};
+    mainWindow()->openConfigFile(path);
+    EXPECT_EQ(asked.size(), 3);
+    const storage::ConfigFileText saved =
+        storage::decodeConfigBytes(readFile("MythicMobs/mobs/old.yml"));
+    EXPECT_NE(saved.text.find("  Damage: 9\r\n"), std::string::npos) << saved.text;
+    EXPECT_EQ(ui::readText(find<QLineEdit>("怪物伤害框")), QStringLiteral("9"));
+    EXPECT_TRUE(mainWindow()->close());
 }
 
 } // namespace

@@ -123,6 +123,8 @@ void MainWindow::onSkillAddClicked() {
 }
 
 void MainWindow::onMobClearClicked() {
+    if (!settleUnsavedEdits())
+        return;
     const MainWindowControls &c = controls_;
     for (QLineEdit *field : {c.identifierEdit, c.damageEdit, c.displayNameEdit})
         writeText(field, QString());
@@ -199,6 +201,7 @@ void MainWindow::onMobGenerateClicked() {
     }
     if (loaded_) {
         loaded_->entry.name = sheet.identifier;
+        savedSheet_ = sheet;
         showMessage(QStringLiteral("怪物配置已经保存到(%1)文件中，请注意查看!").arg(loaded_->path),
                     false);
         return;

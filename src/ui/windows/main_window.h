@@ -30,6 +30,9 @@ class MainWindow : public QWidget {
     // saves back into that file (in main_window_open.cpp).
     void openConfigFile(const QString &path);
 
+  protected:
+    void closeEvent(QCloseEvent *event) override;
+
   private:
     void onMainWindowCreated();
     void onKillMessageAddClicked();
@@ -53,6 +56,9 @@ class MainWindow : public QWidget {
     // In main_window_open.cpp.
     void onOpenConfigClicked();
     void writeMobSheet(const mob::MobSheet &sheet);
+    // Asks whether to save the edits of an opened entry before they would be lost; false
+    // when the user cancels or the save fails, so the caller stops.
+    bool settleUnsavedEdits();
 
     // In main_window_menus.cpp.
     void buildMenus();
@@ -72,6 +78,7 @@ class MainWindow : public QWidget {
     SharedTexts texts_;
     // The file the sheet was opened from, which 生成配置 writes back into.
     std::optional<storage::LoadedConfigFile> loaded_;
+    mob::MobSheet savedSheet_; // the opened entry as last opened or saved
     // The reference windows that are not modal, raised again rather than opened twice.
     QPointer<QWidget> itemWindow_, colourCodeWindow_, commandListWindow_, variableListWindow_;
 };

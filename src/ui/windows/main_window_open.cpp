@@ -3,6 +3,8 @@
 // 读取配置: a mob entry of a file into the sheet.
 #include <variant>
 
+#include <QCloseEvent>
+
 #include "core/entry_save.h"
 #include "mob/mob_reader.h"
 #include "ui/toolkit/file_chooser.h"
@@ -20,6 +22,8 @@ void MainWindow::onOpenConfigClicked() {
 }
 
 void MainWindow::openConfigFile(const QString &path) {
+    if (!settleUnsavedEdits())
+        return;
     openConfigEntry(this, path, "Type",
                     [this](const storage::LoadedConfigFile &file, std::string_view entryText) {
                         auto read = mob::readMobEntry(entryText);
@@ -32,7 +36,32 @@ void MainWindow::openConfigFile(const QString &path) {
                         texts_.entityTypeKey = reading.entityTypeKey;
                         loaded_ = file;
                         loaded_->entry.kept = std::move(reading.kept);
+                        savedSheet_ = readMobSheet();
                     });
+}
+
+bool MainWindow::settleUnsavedEdits() {
+    if (!loaded_ || readMobSheet() == savedSheet_)
+        return true;
+    switch (askToSave(QStringLiteral("怪物“%1”的修改尚未保存到(%2)，是否保存？")
+                          .arg(toQString(loaded_->entry.name), loaded_->path))) {
+    case SaveAnswer::Save:
+        onMobGenerateClicked();
+        return readMobSheet() == savedSheet_;
+    case SaveAnswer::Discard:
+        return true;
+    case SaveAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+void MainWindow::closeEvent(QCloseEvent *event) {
+    if (!settleUnsavedEdits()) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 void MainWindow::writeMobSheet(const mob::MobSheet &sheet) {
