@@ -160,10 +160,22 @@ TEST_F(ConfigOpenTest, TheItemWindowOpensThePickedEntryAndSavesOnlyIt) {
               QStringLiteral("KingsBow"));
     ui::writeText(testsupport::control<QLineEdit>(item, "物品名称框"),
                   QStringLiteral("&6王者之弓"));
+    // Closing asks first; 取消 keeps the window and its edits.
+    QStringList asked;
+    ui::setSaveQuestionSink([&](const QString &text) {
+        asked.push_back(text);
+        return ui::SaveAnswer::Cancel;
+    });
+    EXPECT_FALSE(item->close());
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_TRUE(asked[0].contains(QStringLiteral("KingsBow"))) << asked[0].toStdString();
     clickIn(item, "超级按钮13");
     EXPECT_EQ(readFile("MythicMobs/Items/weapons.yml"), fixture("several_items.bow_display.yml"));
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_FALSE(messages[0].warning) << messages[0].text.toStdString();
+    // Saved: closing asks nothing.
+    EXPECT_TRUE(item->close());
+    EXPECT_EQ(asked.size(), 1);
 }
 
 // Edits of an opened entry are not lost without a question: 取消 keeps them, 不保存 drops them,

@@ -52,6 +52,10 @@ ItemWindow::ItemWindow(QWidget *owner, SharedTexts &shared) : QWidget(owner), sh
 }
 
 void ItemWindow::closeEvent(QCloseEvent *event) {
+    if (!settleUnsavedEdits()) {
+        event->ignore();
+        return;
+    }
     // The dialogs write into this window's lists; none of them stays behind without it.
     for (QWidget *child : findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
         if (child->isWindow())
@@ -104,6 +108,8 @@ void ItemWindow::showPotionColour() {
 }
 
 void ItemWindow::onItemClearClicked() {
+    if (!settleUnsavedEdits())
+        return;
     const ItemWindowControls &c = controls_;
     for (QWidget *field :
          std::initializer_list<QWidget *>{c.identifierEdit, c.dataValueEdit, c.descriptionBox,
@@ -156,6 +162,7 @@ void ItemWindow::onItemGenerateClicked() {
     }
     if (loaded_) {
         loaded_->entry.name = sheet.identifier;
+        savedSheet_ = sheet;
         showMessage(QStringLiteral("物品配置已经保存到(%1)文件中，请注意查看!").arg(loaded_->path),
                     false);
         return;

@@ -50,6 +50,9 @@ class ItemWindow : public QWidget {
     // In item_window_open.cpp.
     void onOpenConfigClicked();
     void writeItemSheet(const item::ItemSheet &sheet);
+    // Asks whether to save the edits of an opened entry before they would be lost; false
+    // when the user cancels or the save fails, so the caller stops.
+    bool settleUnsavedEdits();
 
     // The server generation the config is written for.
     core::TargetServer target() const;
@@ -59,6 +62,7 @@ class ItemWindow : public QWidget {
     SharedTexts &shared_;
     // The file the sheet was opened from, which 生成配置 writes back into.
     std::optional<storage::LoadedConfigFile> loaded_;
+    item::ItemSheet savedSheet_; // the opened entry as last opened or saved
     QPointer<QWidget> enchantmentDialog_;
 };
 

@@ -22,6 +22,8 @@ void ItemWindow::onOpenConfigClicked() {
 }
 
 void ItemWindow::openConfigFile(const QString &path) {
+    if (!settleUnsavedEdits())
+        return;
     openConfigEntry(this, path, "Id",
                     [this](const storage::LoadedConfigFile &file, std::string_view entryText) {
                         auto read = item::readItemEntry(entryText, target());
@@ -33,7 +35,24 @@ void ItemWindow::openConfigFile(const QString &path) {
                         writeItemSheet(reading.sheet);
                         loaded_ = file;
                         loaded_->entry.kept = std::move(reading.kept);
+                        savedSheet_ = readItemSheet();
                     });
+}
+
+bool ItemWindow::settleUnsavedEdits() {
+    if (!loaded_ || readItemSheet() == savedSheet_)
+        return true;
+    switch (askToSave(QStringLiteral("物品“%1”的修改尚未保存到(%2)，是否保存？")
+                          .arg(toQString(loaded_->entry.name), loaded_->path))) {
+    case SaveAnswer::Save:
+        onItemGenerateClicked();
+        return readItemSheet() == savedSheet_;
+    case SaveAnswer::Discard:
+        return true;
+    case SaveAnswer::Cancel:
+        break;
+    }
+    return false;
 }
 
 void ItemWindow::writeItemSheet(const item::ItemSheet &sheet) {
