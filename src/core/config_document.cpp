@@ -379,6 +379,20 @@ std::string reindented(std::string_view text, TextRange range, int from, int to)
     return out;
 }
 
+std::optional<ConfigError> expectKind(std::string_view text, const ConfigNode &entry,
+                                      std::string_view key, ConfigNode::Kind kind) {
+    const ConfigNode *child = findChild(entry, key);
+    if (!child || child->kind == kind || child->kind == ConfigNode::Kind::Empty)
+        return std::nullopt;
+    const std::size_t line =
+        static_cast<std::size_t>(std::count(text.begin(), text.begin() + child->range.begin, '\n'));
+    static constexpr std::string_view kindNames[] = {"空值", "单个值", "列表（每行“- ”）", "键值"};
+    return ConfigError{line + 1, static_cast<std::size_t>(child->indent) + 1,
+                       "“" + child->key + "”应写成" +
+                           std::string(kindNames[static_cast<int>(kind)]) +
+                           "，这种写法本程序无法编辑，请在文本编辑器中修改"};
+}
+
 KeptText keptText(std::string_view entryText, const ConfigNode &entry,
                   const std::function<bool(const ConfigNode &)> &readsKey,
                   const std::function<bool(const ConfigNode &)> &readsOption) {

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -72,6 +73,12 @@ const ConfigNode *findChild(const ConfigNode &node, std::string_view key);
 // The entry named exactly so, or nullptr.
 const ConfigNode *findEntry(const ConfigDocument &document, std::string_view name);
 bool equalIgnoringCase(std::string_view a, std::string_view b);
+
+// An error at the key of the child named key (in any case) when its value is neither empty
+// nor of the kind the sheet reads it as: a list written in flow style ("[a, b]") or a
+// mapping where a list belongs would otherwise be dropped on the next save.
+std::optional<ConfigError> expectKind(std::string_view text, const ConfigNode &entry,
+                                      std::string_view key, ConfigNode::Kind kind);
 
 // What an entry held that its sheet has no field for, in the file's line ends: option keys to
 // go back inside Options and whole keys (with comments) to go after the generated ones.

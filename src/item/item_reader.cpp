@@ -16,9 +16,18 @@ namespace {
 
 using core::ConfigNode;
 
-constexpr std::array<std::string_view, 9> sheetKeys = {
-    "Id",           "Data",          "Display",      "Lore",   "Attributes",
-    "Enchantments", "PotionEffects", "BannerLayers", "Options"};
+// The keys the sheet has fields for, with the kind it reads; any other key is kept as written.
+constexpr std::array<std::pair<std::string_view, ConfigNode::Kind>, 9> sheetKinds = {{
+    {"Id", ConfigNode::Kind::Scalar},
+    {"Data", ConfigNode::Kind::Scalar},
+    {"Display", ConfigNode::Kind::Scalar},
+    {"Lore", ConfigNode::Kind::List},
+    {"Attributes", ConfigNode::Kind::Mapping},
+    {"Enchantments", ConfigNode::Kind::List},
+    {"PotionEffects", ConfigNode::Kind::List},
+    {"BannerLayers", ConfigNode::Kind::List},
+    {"Options", ConfigNode::Kind::Mapping},
+}};
 
 // The slot of an attribute section key; old files misspell Legs.
 int slotOf(std::string_view key) {
@@ -84,6 +93,9 @@ std::variant<ItemReading, core::ConfigError> readItemEntry(std::string_view entr
     if (document.entries.empty())
         return reading;
     const ConfigNode &entry = document.entries.front();
+    for (const auto &[key, kind] : sheetKinds)
+        if (auto error = core::expectKind(entryText, entry, key, kind))
+            return *error;
     ItemSheet &sheet = reading.sheet;
     sheet.identifier = entry.key;
     sheet.material = scalarOf(entry, "Id");
@@ -123,8 +135,8 @@ std::variant<ItemReading, core::ConfigError> readItemEntry(std::string_view entr
             sheet.bannerLayerRows.push_back(*row);
 
     const auto readsKey = [](const ConfigNode &child) {
-        return isAttributeSlot(child) || std::ranges::any_of(sheetKeys, [&](std::string_view key) {
-                   return core::equalIgnoringCase(key, child.key);
+        return isAttributeSlot(child) || std::ranges::any_of(sheetKinds, [&](const auto &known) {
+                   return core::equalIgnoringCase(known.first, child.key);
                });
     };
     const auto readsOption = [](const ConfigNode &option) {

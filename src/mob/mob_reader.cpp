@@ -31,11 +31,20 @@ constexpr std::array<EquipmentSlot, 6> equipmentSlots = {{
     {&MobSheet::offHand, "5", "OFFHAND"},
 }};
 
-// The keys the sheet has fields for; any other key is kept as written.
-constexpr std::array<std::string_view, 11> sheetKeys = {
-    "Type",      "Display", "Health",       "Damage",          "Drops",
-    "Equipment", "Options", "KillMessages", "AIGoalSelectors", "AITargetSelectors",
-    "Skills"};
+// The keys the sheet has fields for, with the kind it reads; any other key is kept as written.
+constexpr std::array<std::pair<std::string_view, ConfigNode::Kind>, 11> sheetKinds = {{
+    {"Type", ConfigNode::Kind::Scalar},
+    {"Display", ConfigNode::Kind::Scalar},
+    {"Health", ConfigNode::Kind::Scalar},
+    {"Damage", ConfigNode::Kind::Scalar},
+    {"Drops", ConfigNode::Kind::List},
+    {"Equipment", ConfigNode::Kind::List},
+    {"Options", ConfigNode::Kind::Mapping},
+    {"KillMessages", ConfigNode::Kind::List},
+    {"AIGoalSelectors", ConfigNode::Kind::List},
+    {"AITargetSelectors", ConfigNode::Kind::List},
+    {"Skills", ConfigNode::Kind::List},
+}};
 
 // MythicMobs 5's names for keys the option tables know under older names.
 constexpr std::array<std::pair<std::string_view, std::string_view>, 4> renamedOptions = {{
@@ -126,6 +135,9 @@ std::variant<MobReading, core::ConfigError> readMobEntry(std::string_view entryT
     if (document.entries.empty())
         return reading;
     const ConfigNode &entry = document.entries.front();
+    for (const auto &[key, kind] : sheetKinds)
+        if (auto error = core::expectKind(entryText, entry, key, kind))
+            return *error;
     MobSheet &sheet = reading.sheet;
     sheet.identifier = entry.key;
     reading.entityTypeKey = scalarOf(entry, "Type");
@@ -147,8 +159,8 @@ std::variant<MobReading, core::ConfigError> readMobEntry(std::string_view entryT
         sheet.entityType >= 0 ? entityTypes[static_cast<std::size_t>(sheet.entityType)].caption
                               : std::string_view();
     const auto readsKey = [](const ConfigNode &child) {
-        return std::ranges::any_of(sheetKeys, [&](std::string_view key) {
-            return core::equalIgnoringCase(key, child.key);
+        return std::ranges::any_of(sheetKinds, [&](const auto &known) {
+            return core::equalIgnoringCase(known.first, child.key);
         });
     };
     const auto readsOption = [&](const ConfigNode &option) {

@@ -145,6 +145,27 @@ TEST(MobReader, FillsTheSheetFromAHandWrittenEntryAndKeepsTheRest) {
               "  BossBar:\n    Enabled: true\n    Title: 'Skeleton King'\n    Range: 50\n");
 }
 
+// A key the sheet reads, written in a form it cannot edit, would be lost on the next save: the
+// entry is not opened.
+TEST(MobReader, RefusesAKeyItReadsInAFormItCannotEdit) {
+    struct Case {
+        std::string_view text;
+        std::size_t line;
+    };
+    const Case cases[] = {
+        {"A:\n  Type: ZOMBIE\n  Drops: [exp 10 1]\n", 3},
+        {"A:\n  Skills:\n    onAttack: x\n", 2},
+        {"A:\n  Options: {Silent: true}\n", 2},
+    };
+    for (const Case &c : cases) {
+        const auto read = mob::readMobEntry(c.text);
+        const auto *error = std::get_if<core::ConfigError>(&read);
+        ASSERT_NE(error, nullptr) << c.text;
+        EXPECT_EQ(error->line, c.line) << c.text;
+        EXPECT_NE(error->message.find("无法编辑"), std::string::npos) << error->message;
+    }
+}
+
 // Old MythicMobs 4 files write the equipment slot as a number.
 TEST(MobReader, ReadsBothEquipmentForms) {
     const MobReading reading = readingOf("A:\n  Equipment:\n  - BOW:0\n  - SHIELD offhand\n"
