@@ -24,6 +24,8 @@ struct ItemSheet {
     std::vector<core::ListEntry> potionEffectRows; // text as composed by potionEffectRow
     std::vector<core::ListEntry> bannerLayerRows;  // text as composed by bannerLayerRow
     std::optional<RgbColour> potionColour;
+
+    friend bool operator==(const ItemSheet &, const ItemSheet &) = default;
 };
 
 } // namespace item

@@ -28,6 +28,8 @@ struct MobSheet {
     std::vector<core::ListEntry> killMessageRows;
     std::vector<core::ListEntry> aiRows; // tag 0 goal, tag 1 target
     std::vector<core::ListEntry> skillRows;
+
+    friend bool operator==(const MobSheet &, const MobSheet &) = default;
 };
 
 } // namespace mob

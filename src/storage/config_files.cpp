@@ -4,9 +4,11 @@
 
 #include <algorithm>
 
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringList>
 
+#include "storage/config_reading.h"
 #include "storage/encodings.h"
 #include "storage/files.h"
 
@@ -121,10 +123,13 @@ std::optional<SaveRefusal> saveConfigFile(const QString &folder, const QString &
             QStringLiteral(
                 "程序所在的文件夹已不存在，无法保存配置，请在存在的文件夹中重新打开程序！")};
     const QString folderPath = hostPath({*workDir, QStringLiteral("MythicMobs"), folder});
-    return writeWholeFile(
-        folderPath,
-        hostPath({folderPath, hostPath(identifierParts(identifier)) + QStringLiteral(".yml")}),
-        std::get<QByteArray>(encoded));
+    const QString path =
+        hostPath({folderPath, hostPath(identifierParts(identifier)) + QStringLiteral(".yml")});
+    // A file already there may hold other entries, written by hand or by other tools.
+    if (QFileInfo(path).isFile() && !QFileInfo(path).isSymLink())
+        return saveEntryIntoConfigFile(path, std::nullopt, identifier.toStdString(), text,
+                                       fileEncodingFor(target), texts);
+    return writeWholeFile(folderPath, path, std::get<QByteArray>(encoded));
 }
 
 } // namespace storage

@@ -44,8 +44,9 @@ std::optional<SaveRefusal> refuseConfigPath(const QString &folder, const QString
 // MythicMobs 4, UTF-8 without byte-order mark for MythicMobs 5. Refuses a text with characters
 // GBK cannot hold (naming the place from texts), an identifier that leaves the folder or cannot
 // be a file name, a missing working directory, a file or identifier subfolder that is a link,
-// and a write that fails; an existing file then stays as it was. Nothing comes back only when
-// the file holds exactly the text's bytes.
+// and a write that fails; an existing file then stays as it was. An existing file keeps its
+// other entries: the text replaces only the entry of its name (see saveEntryIntoConfigFile).
+// Nothing comes back only when the file holds the text's bytes where its entry stands.
 std::optional<SaveRefusal> saveConfigFile(const QString &folder, const QString &identifier,
                                           const std::string &text,
                                           const std::vector<core::NamedText> &texts,

@@ -15,6 +15,7 @@ struct SaveRefusal {
         NoWorkingDirectory,   // the folder the program runs in is gone
         Link,                 // the file, or a subfolder the identifier names, is a link
         WriteFailed,          // the system did not let the file be written
+        OtherEntries,         // the file's other entries cannot be read, or one has the name
     };
     Kind kind;
     QString text;

@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include "core/config_document.h"
 #include "mob/entity_types.h"
 #include "mob/mob_config.h"
+#include "mob/mob_reader.h"
 #include "support/line_ends.h"
 #include "support/random_text.h"
 #include "support/yaml_read.h"
@@ -168,6 +170,33 @@ TEST(MobConfigProperty, RandomSheetsKeepEveryPromiseOfTheText) {
         checkText(sheet, previousKey, generation.text);
         if (testing::Test::HasFailure())
             return; // one sheet is enough to see what broke
+    }
+}
+
+// A file Veltrane wrote, opened and saved without a change, keeps its bytes: what the sheet
+// cannot hold (option keys no table knows) goes back where it was.
+TEST(MobConfigProperty, RandomSheetsOpenedAndSavedUnchangedKeepTheirBytes) {
+    Random random(11);
+    for (int run = 0; run < 600; ++run) {
+        const MobSheet sheet = randomSheet(random);
+        const core::TargetServer target =
+            random.chance(50) ? core::TargetServer::Mm4 : core::TargetServer::Mm5;
+        const mob::MobGeneration written = mob::generateMobConfig(sheet, "ZOMBIE", target);
+        if (!written.ready())
+            continue;
+        SCOPED_TRACE("run " + std::to_string(run) + ", text:\n" + written.text);
+        const auto read = mob::readMobEntry(written.text);
+        ASSERT_TRUE(std::holds_alternative<mob::MobReading>(read));
+        const mob::MobReading &reading = std::get<mob::MobReading>(read);
+        const auto document = core::readConfigDocument(written.text);
+        ASSERT_TRUE(std::holds_alternative<core::ConfigDocument>(document));
+        const mob::MobGeneration again =
+            mob::generateMobConfig(reading.sheet, reading.entityTypeKey, target);
+        ASSERT_TRUE(again.ready()) << again.warning;
+        EXPECT_EQ(core::spliceEntry(written.text,
+                                    std::get<core::ConfigDocument>(document).entries[0].range,
+                                    again.text, reading.kept),
+                  written.text);
     }
 }
 

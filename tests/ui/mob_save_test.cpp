@@ -133,12 +133,13 @@ TEST_F(MobSaveTest, ReadOnlyFileIsNotReplaced) {
     fillDummy();
     QFile old(workPath("MythicMobs/mobs/Dummy.yml"));
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("old");
+    const QByteArray oldFile = "Dummy:\r\n  Health: 1\r\n";
+    old.write(oldFile);
     old.close();
     ASSERT_TRUE(old.setPermissions(QFileDevice::ReadOwner | QFileDevice::ReadUser));
     click("超级按钮13");
     expectOneWarningContaining(QStringLiteral("只读"));
-    EXPECT_EQ(readFile("MythicMobs/mobs/Dummy.yml"), QByteArray("old"));
+    EXPECT_EQ(readFile("MythicMobs/mobs/Dummy.yml"), oldFile);
 }
 
 TEST_F(MobSaveTest, PreviewShowsTheTextAndNothingIsReadBack) {

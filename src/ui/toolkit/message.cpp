@@ -19,6 +19,11 @@ QuestionSink &questionSink() {
     return sink;
 }
 
+SaveQuestionSink &saveQuestionSink() {
+    static SaveQuestionSink sink;
+    return sink;
+}
+
 } // namespace
 
 void showMessage(const QString &text, bool warning) {
@@ -48,6 +53,31 @@ bool askQuestion(const QString &text) {
 
 void setQuestionSink(QuestionSink sink) {
     questionSink() = std::move(sink);
+}
+
+SaveAnswer askToSave(const QString &text) {
+    if (const SaveQuestionSink &sink = saveQuestionSink())
+        return sink(text);
+    QMessageBox box(QMessageBox::Question, QStringLiteral("信息："), text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                    QApplication::activeWindow());
+    box.button(QMessageBox::Save)->setText(QStringLiteral("保存"));
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("不保存"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("取消"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return SaveAnswer::Save;
+    case QMessageBox::Discard:
+        return SaveAnswer::Discard;
+    default:
+        return SaveAnswer::Cancel;
+    }
+}
+
+void setSaveQuestionSink(SaveQuestionSink sink) {
+    saveQuestionSink() = std::move(sink);
 }
 
 } // namespace ui

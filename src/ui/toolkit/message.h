@@ -24,4 +24,13 @@ bool askQuestion(const QString &text);
 using QuestionSink = std::function<bool(const QString &text)>;
 void setQuestionSink(QuestionSink sink);
 
+// Whether to save edits before they would be lost: 保存, 不保存 or 取消, the question icon and
+// caption "信息："; Esc is 取消.
+enum class SaveAnswer { Save, Discard, Cancel };
+SaveAnswer askToSave(const QString &text);
+
+// Tests answer this question through a sink too; an empty one restores the box.
+using SaveQuestionSink = std::function<SaveAnswer(const QString &text)>;
+void setSaveQuestionSink(SaveQuestionSink sink);
+
 } // namespace ui

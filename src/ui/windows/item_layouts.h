@@ -45,6 +45,7 @@ struct ItemWindowControls {
     QListWidget *bannerLayerList;
     QPushButton *clearSheetButton;
     QPushButton *previewButton;
+    QPushButton *openConfigButton;
     QPushButton *generateButton;
 };
 
@@ -111,7 +112,8 @@ inline constexpr std::array itemWindowControls = std::to_array<ControlSpec<ItemW
      bind<&ItemWindowControls::clearSheetButton>},
     {ControlKind::PushButton, "超级按钮6", "预览配置", 592, 200, 50, 24, nullptr,
      bind<&ItemWindowControls::previewButton>},
-    {ControlKind::PushButton, "超级按钮5", "读取配置", 592, 232, 50, 24, nullptr, nullptr, true},
+    {ControlKind::PushButton, "超级按钮5", "读取配置", 592, 232, 50, 24, nullptr,
+     bind<&ItemWindowControls::openConfigButton>},
     {ControlKind::PushButton, "超级按钮13", "生成配置", 592, 264, 50, 24, nullptr,
      bind<&ItemWindowControls::generateButton>},
 });

@@ -32,6 +32,7 @@ ItemWindow::ItemWindow(QWidget *owner, SharedTexts &shared) : QWidget(owner), sh
             &ItemWindow::onBannerLayerAddClicked);
     connect(c.clearSheetButton, &QPushButton::clicked, this, &ItemWindow::onItemClearClicked);
     connect(c.previewButton, &QPushButton::clicked, this, &ItemWindow::onItemPreviewClicked);
+    connect(c.openConfigButton, &QPushButton::clicked, this, &ItemWindow::onOpenConfigClicked);
     connect(c.generateButton, &QPushButton::clicked, this, &ItemWindow::onItemGenerateClicked);
     bindDeleteRow(c.attributeDeleteButton, c.attributeList);
     bindClearList(c.attributeClearButton, c.attributeList);
@@ -51,6 +52,10 @@ ItemWindow::ItemWindow(QWidget *owner, SharedTexts &shared) : QWidget(owner), sh
 }
 
 void ItemWindow::closeEvent(QCloseEvent *event) {
+    if (!settleUnsavedEdits()) {
+        event->ignore();
+        return;
+    }
     // The dialogs write into this window's lists; none of them stays behind without it.
     for (QWidget *child : findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
         if (child->isWindow())
@@ -103,6 +108,8 @@ void ItemWindow::showPotionColour() {
 }
 
 void ItemWindow::onItemClearClicked() {
+    if (!settleUnsavedEdits())
+        return;
     const ItemWindowControls &c = controls_;
     for (QWidget *field :
          std::initializer_list<QWidget *>{c.identifierEdit, c.dataValueEdit, c.descriptionBox,
@@ -114,6 +121,8 @@ void ItemWindow::onItemClearClicked() {
     listClear(c.bannerLayerList);
     potionColour_.reset();
     showPotionColour();
+    // What is entered next is a new item, not the entry that was opened.
+    loaded_.reset();
 }
 
 void ItemWindow::onItemPreviewClicked() {
@@ -129,7 +138,8 @@ void ItemWindow::onItemGenerateClicked() {
     const QString folder = QStringLiteral("Items");
     // An identifier that leads out of the folder is told as such before anything else.
     if (const auto refusal =
-            storage::refuseConfigPath(folder, readText(controls_.identifierEdit))) {
+            loaded_ ? std::nullopt
+                    : storage::refuseConfigPath(folder, readText(controls_.identifierEdit))) {
         showMessage(refusal->text, true);
         return;
     }
@@ -141,9 +151,20 @@ void ItemWindow::onItemGenerateClicked() {
     if (!generateItemConfig())
         return;
     if (const auto refusal =
-            storage::saveConfigFile(folder, toQString(sheet.identifier), shared_.itemConfigText,
-                                    item::itemSheetTexts(sheet), shared_.target)) {
+            loaded_ ? storage::saveEntryIntoConfigFile(
+                          loaded_->path, loaded_->entry, sheet.identifier, shared_.itemConfigText,
+                          loaded_->encoding, item::itemSheetTexts(sheet))
+                    : storage::saveConfigFile(folder, toQString(sheet.identifier),
+                                              shared_.itemConfigText, item::itemSheetTexts(sheet),
+                                              shared_.target)) {
         showMessage(refusal->text, true);
+        return;
+    }
+    if (loaded_) {
+        loaded_->entry.name = sheet.identifier;
+        savedSheet_ = sheet;
+        showMessage(QStringLiteral("物品配置已经保存到(%1)文件中，请注意查看!").arg(loaded_->path),
+                    false);
         return;
     }
     showMessage(QStringLiteral("物品配置已经生成到(%1)文件中，请注意查看!")

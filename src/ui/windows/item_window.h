@@ -10,6 +10,7 @@
 
 #include "core/target_server.h"
 #include "item/item_sheet.h"
+#include "storage/config_reading.h"
 #include "ui/windows/item_layouts.h"
 #include "ui/windows/shared_texts.h"
 
@@ -26,6 +27,9 @@ class ItemWindow : public QWidget {
 
     // A snapshot of the controls that make up the item config.
     item::ItemSheet readItemSheet() const;
+    // Opens an item file: one entry at once, one of several as the user picks it. The sheet
+    // then saves back into that file (in item_window_open.cpp).
+    void openConfigFile(const QString &path);
 
   protected:
     void closeEvent(QCloseEvent *event) override;
@@ -43,6 +47,12 @@ class ItemWindow : public QWidget {
     void onItemGenerateClicked();
     // Generates the config of the current sheet into the shared text, or shows why not.
     bool generateItemConfig();
+    // In item_window_open.cpp.
+    void onOpenConfigClicked();
+    void writeItemSheet(const item::ItemSheet &sheet);
+    // Asks whether to save the edits of an opened entry before they would be lost; false
+    // when the user cancels or the save fails, so the caller stops.
+    bool settleUnsavedEdits();
 
     // The server generation the config is written for.
     core::TargetServer target() const;
@@ -50,6 +60,9 @@ class ItemWindow : public QWidget {
     ItemWindowControls controls_;
     std::optional<item::RgbColour> potionColour_; // set through the potion effect dialog
     SharedTexts &shared_;
+    // The file the sheet was opened from, which 生成配置 writes back into.
+    std::optional<storage::LoadedConfigFile> loaded_;
+    item::ItemSheet savedSheet_; // the opened entry as last opened or saved
     QPointer<QWidget> enchantmentDialog_;
 };
 

@@ -44,6 +44,7 @@ MainWindow::MainWindow() {
     connect(c.clearSheetButton, &QPushButton::clicked, this, &MainWindow::onMobClearClicked);
     connect(c.generateButton, &QPushButton::clicked, this, &MainWindow::onMobGenerateClicked);
     connect(c.previewButton, &QPushButton::clicked, this, &MainWindow::onMobPreviewClicked);
+    connect(c.openConfigButton, &QPushButton::clicked, this, &MainWindow::onOpenConfigClicked);
     connect(c.itemEditorButton, &QPushButton::clicked, this, &MainWindow::onItemEditorClicked);
     connect(c.colourCodesButton, &QPushButton::clicked, this, &MainWindow::onColourCodesClicked);
     connect(c.commandListButton, &QPushButton::clicked, this, &MainWindow::onCommandListClicked);
@@ -122,6 +123,8 @@ void MainWindow::onSkillAddClicked() {
 }
 
 void MainWindow::onMobClearClicked() {
+    if (!settleUnsavedEdits())
+        return;
     const MainWindowControls &c = controls_;
     for (QLineEdit *field : {c.identifierEdit, c.damageEdit, c.displayNameEdit})
         writeText(field, QString());
@@ -134,6 +137,8 @@ void MainWindow::onMobClearClicked() {
     for (QLineEdit *field : {c.mainHandEdit, c.offHandEdit, c.helmetEdit, c.chestplateEdit,
                              c.leggingsEdit, c.bootsEdit})
         writeText(field, QString());
+    // What is entered next is a new mob, not the entry that was opened.
+    loaded_.reset();
 }
 
 mob::MobSheet MainWindow::readMobSheet() const {
@@ -175,7 +180,8 @@ void MainWindow::onMobGenerateClicked() {
     const QString folder = QStringLiteral("mobs");
     // An identifier that leads out of the folder is told as such before anything else.
     if (const auto refusal =
-            storage::refuseConfigPath(folder, readText(controls_.identifierEdit))) {
+            loaded_ ? std::nullopt
+                    : storage::refuseConfigPath(folder, readText(controls_.identifierEdit))) {
         showMessage(refusal->text, true);
         return;
     }
@@ -184,9 +190,20 @@ void MainWindow::onMobGenerateClicked() {
         return;
     const mob::MobSheet sheet = readMobSheet();
     if (const auto refusal =
-            storage::saveConfigFile(folder, toQString(sheet.identifier), texts_.mobConfigText,
-                                    mob::mobSheetTexts(sheet), texts_.target)) {
+            loaded_
+                ? storage::saveEntryIntoConfigFile(loaded_->path, loaded_->entry, sheet.identifier,
+                                                   texts_.mobConfigText, loaded_->encoding,
+                                                   mob::mobSheetTexts(sheet))
+                : storage::saveConfigFile(folder, toQString(sheet.identifier), texts_.mobConfigText,
+                                          mob::mobSheetTexts(sheet), texts_.target)) {
         showMessage(refusal->text, true);
+        return;
+    }
+    if (loaded_) {
+        loaded_->entry.name = sheet.identifier;
+        savedSheet_ = sheet;
+        showMessage(QStringLiteral("怪物配置已经保存到(%1)文件中，请注意查看!").arg(loaded_->path),
+                    false);
         return;
     }
     showMessage(QStringLiteral("怪物配置已经生成到(%1)文件中，请注意查看!")

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include <QAction>
@@ -10,6 +11,7 @@
 #include <QWidget>
 
 #include "mob/mob_sheet.h"
+#include "storage/config_reading.h"
 #include "ui/windows/main_window_layout.h"
 #include "ui/windows/shared_texts.h"
 
@@ -24,6 +26,12 @@ class MainWindow : public QWidget {
     // A snapshot of the controls that make up the mob config.
     mob::MobSheet readMobSheet() const;
     SharedTexts &sharedTexts() { return texts_; }
+    // Opens a mob file: one entry at once, one of several as the user picks it. The sheet then
+    // saves back into that file (in main_window_open.cpp).
+    void openConfigFile(const QString &path);
+
+  protected:
+    void closeEvent(QCloseEvent *event) override;
 
   private:
     void onMainWindowCreated();
@@ -45,6 +53,13 @@ class MainWindow : public QWidget {
     // updates the shared texts; callers then look at mobConfigReady.
     void generateMobConfig();
 
+    // In main_window_open.cpp.
+    void onOpenConfigClicked();
+    void writeMobSheet(const mob::MobSheet &sheet);
+    // Asks whether to save the edits of an opened entry before they would be lost; false
+    // when the user cancels or the save fails, so the caller stops.
+    bool settleUnsavedEdits();
+
     // In main_window_menus.cpp.
     void buildMenus();
     void onTargetChosen(core::TargetServer target);
@@ -61,6 +76,9 @@ class MainWindow : public QWidget {
         std::vector<QAction *> targetActions; // in the order of the 设置 menu
     } menus_;
     SharedTexts texts_;
+    // The file the sheet was opened from, which 生成配置 writes back into.
+    std::optional<storage::LoadedConfigFile> loaded_;
+    mob::MobSheet savedSheet_; // the opened entry as last opened or saved
     // The reference windows that are not modal, raised again rather than opened twice.
     QPointer<QWidget> itemWindow_, colourCodeWindow_, commandListWindow_, variableListWindow_;
 };

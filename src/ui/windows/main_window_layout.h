@@ -62,6 +62,7 @@ struct MainWindowControls {
     QPushButton *itemEditorButton;
     QPushButton *clearSheetButton;
     QPushButton *previewButton;
+    QPushButton *openConfigButton;
     QPushButton *generateButton;
 };
 
@@ -183,7 +184,8 @@ inline constexpr std::array mainWindowControls = std::to_array<ControlSpec<MainW
      bind<&MainWindowControls::clearSheetButton>},
     {ControlKind::PushButton, "超级按钮15", "预览配置", 74, 88, 50, 24, "分组框8",
      bind<&MainWindowControls::previewButton>},
-    {ControlKind::PushButton, "超级按钮14", "读取配置", 140, 88, 50, 24, "分组框8", nullptr, true},
+    {ControlKind::PushButton, "超级按钮14", "读取配置", 140, 88, 50, 24, "分组框8",
+     bind<&MainWindowControls::openConfigButton>},
     {ControlKind::PushButton, "超级按钮13", "生成配置", 208, 88, 50, 24, "分组框8",
      bind<&MainWindowControls::generateButton>},
 });
