@@ -84,6 +84,26 @@ TEST_F(KeyboardTest, EnterInADialogValueBoxAddsAndEscClosesTheDialog) {
     EXPECT_TRUE(window.isVisible());
 }
 
+// The open list takes the Esc: the user backs out of the choice, not out of the dialog.
+TEST_F(KeyboardTest, EscInAnOpenDropDownListClosesOnlyTheList) {
+    openMainWindow();
+    click("超级按钮7");
+    QPointer<QWidget> dialog = QApplication::activeModalWidget();
+    ASSERT_NE(dialog, nullptr);
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    auto *goals = testsupport::control<QComboBox>(dialog, "组合框1");
+    goals->setFocus();
+    goals->showPopup();
+    QWidget *popup = QApplication::activePopupWidget();
+    ASSERT_NE(popup, nullptr);
+    QTest::keyClick(popup, Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    ASSERT_FALSE(dialog.isNull());
+    EXPECT_TRUE(dialog->isVisible());
+}
+
 TEST_F(KeyboardTest, EscNeverClosesTheMainWindow) {
     ui::MainWindow &window = openMainWindow();
     QTest::keyClick(find<QLineEdit>("怪物编号框"), Qt::Key_Escape);

@@ -3,6 +3,7 @@
 #include "ui/windows/item_window.h"
 
 #include <QCloseEvent>
+#include <QShortcut>
 
 #include "item/banner_patterns.h"
 #include "item/item_config.h"
@@ -46,6 +47,11 @@ ItemWindow::ItemWindow(QWidget *owner, SharedTexts &shared) : QWidget(owner), sh
     onRowsChanged(c.bannerLayerList, c.bannerLayerWarningLabel,
                   [this] { onBannerLayersChanged(); });
     setWarningColour(c.bannerLayerWarningLabel);
+    // The window has no menu bar; the keys of MainWindow's 保存 and 预览 work here all the same.
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this), &QShortcut::activated, this,
+            &ItemWindow::onItemGenerateClicked);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this), &QShortcut::activated, this,
+            &ItemWindow::onItemPreviewClicked);
 
     onItemWindowCreated();
 }
@@ -129,7 +135,7 @@ void ItemWindow::onItemGenerateClicked() {
     const QString folder = QStringLiteral("Items");
     // An identifier that leads out of the folder is told as such before anything else.
     if (const auto refusal =
-            storage::refuseConfigPath(folder, readText(controls_.identifierEdit))) {
+            storage::refuseConfigPath(shared_.output, folder, readText(controls_.identifierEdit))) {
         showMessage(refusal->text, true);
         return;
     }
@@ -140,14 +146,14 @@ void ItemWindow::onItemGenerateClicked() {
         return;
     if (!generateItemConfig())
         return;
-    if (const auto refusal =
-            storage::saveConfigFile(folder, toQString(sheet.identifier), shared_.itemConfigText,
-                                    item::itemSheetTexts(sheet), shared_.target)) {
+    if (const auto refusal = storage::saveConfigFile(
+            shared_.output, folder, toQString(sheet.identifier), shared_.itemConfigText,
+            item::itemSheetTexts(sheet), shared_.target)) {
         showMessage(refusal->text, true);
         return;
     }
     showMessage(QStringLiteral("物品配置已经生成到(%1)文件中，请注意查看!")
-                    .arg(storage::configFolderPath(folder)),
+                    .arg(storage::configFolderPath(shared_.output, folder)),
                 false);
 }
 

@@ -60,6 +60,7 @@ MainWindow::MainWindow() {
     bindClearList(c.skillClearButton, c.skillList);
 
     texts_.target = storage::loadTarget();
+    texts_.output = storage::loadOutputFolder();
     buildMenus();
     onMainWindowCreated();
 }
@@ -75,13 +76,9 @@ void MainWindow::onMainWindowCreated() {
     storage::createFolder(QStringLiteral("D:\\tandrel"));
     storage::createFolder(QStringLiteral("D:\\tandrel\\Veltrane"));
 #endif
-    // Without a working directory there is nowhere to make them; a save then says so.
-    if (const std::optional<QString> workDir = storage::workingDirectory()) {
-        storage::createFolder(storage::hostPath({*workDir, QStringLiteral("MythicMobs")}));
-        for (const QString &folder : {QStringLiteral("mobs"), QStringLiteral("Items")})
-            storage::createFolder(
-                storage::hostPath({*workDir, QStringLiteral("MythicMobs"), folder}));
-    }
+    // Without a working directory or the chosen folder there is nowhere to make them; a save
+    // then says so.
+    storage::createOutputFolders(texts_.output);
 
     const MainWindowControls &c = controls_;
     const std::pair<QWidget *, const char *> balloonTips[] = {
@@ -175,7 +172,7 @@ void MainWindow::onMobGenerateClicked() {
     const QString folder = QStringLiteral("mobs");
     // An identifier that leads out of the folder is told as such before anything else.
     if (const auto refusal =
-            storage::refuseConfigPath(folder, readText(controls_.identifierEdit))) {
+            storage::refuseConfigPath(texts_.output, folder, readText(controls_.identifierEdit))) {
         showMessage(refusal->text, true);
         return;
     }
@@ -183,14 +180,14 @@ void MainWindow::onMobGenerateClicked() {
     if (!texts_.mobConfigReady)
         return;
     const mob::MobSheet sheet = readMobSheet();
-    if (const auto refusal =
-            storage::saveConfigFile(folder, toQString(sheet.identifier), texts_.mobConfigText,
-                                    mob::mobSheetTexts(sheet), texts_.target)) {
+    if (const auto refusal = storage::saveConfigFile(
+            texts_.output, folder, toQString(sheet.identifier), texts_.mobConfigText,
+            mob::mobSheetTexts(sheet), texts_.target)) {
         showMessage(refusal->text, true);
         return;
     }
     showMessage(QStringLiteral("怪物配置已经生成到(%1)文件中，请注意查看!")
-                    .arg(storage::configFolderPath(folder)),
+                    .arg(storage::configFolderPath(texts_.output, folder)),
                 false);
 }
 

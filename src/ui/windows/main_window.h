@@ -47,6 +47,10 @@ class MainWindow : public QWidget {
 
     // In main_window_menus.cpp.
     void buildMenus();
+    void buildFileMenu();
+    void buildHelpMenu();
+    void onChooseFolderChosen();
+    void onSaveAsChosen();
     void onTargetChosen(core::TargetServer target);
     void showOutputStatus();
 
