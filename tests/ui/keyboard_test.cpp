@@ -84,24 +84,51 @@ TEST_F(KeyboardTest, EnterInADialogValueBoxAddsAndEscClosesTheDialog) {
     EXPECT_TRUE(window.isVisible());
 }
 
-// The open list takes the Esc: the user backs out of the choice, not out of the dialog.
+// The open list takes the Esc: the user backs out of the choice, not out of the dialog. Both
+// lists count: the whole list of a click and the filtered one of a typed text.
 TEST_F(KeyboardTest, EscInAnOpenDropDownListClosesOnlyTheList) {
     openMainWindow();
-    click("超级按钮7");
-    QPointer<QWidget> dialog = QApplication::activeModalWidget();
-    ASSERT_NE(dialog, nullptr);
-    dialog->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
-    auto *goals = testsupport::control<QComboBox>(dialog, "组合框1");
+    const auto openDialog = [this](QWidget *window, const char *button) -> QWidget * {
+        clickIn(window, button);
+        QWidget *dialog = QApplication::activeModalWidget();
+        if (dialog) {
+            dialog->activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
+        }
+        return dialog;
+    };
+    const auto expectEscClosesOnlyTheList = [](QWidget *dialog) {
+        QPointer<QWidget> watched = dialog;
+        QWidget *popup = QApplication::activePopupWidget();
+        ASSERT_NE(popup, nullptr);
+        QTest::keyClick(popup, Qt::Key_Escape);
+        QApplication::processEvents();
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+        ASSERT_FALSE(watched.isNull());
+        EXPECT_TRUE(watched->isVisible());
+        watched->close();
+        QApplication::processEvents();
+    };
+
+    QWidget *aiDialog = openDialog(mainWindow(), "超级按钮7");
+    ASSERT_NE(aiDialog, nullptr);
+    auto *goals = testsupport::control<QComboBox>(aiDialog, "组合框1");
     goals->setFocus();
     goals->showPopup();
-    QWidget *popup = QApplication::activePopupWidget();
-    ASSERT_NE(popup, nullptr);
-    QTest::keyClick(popup, Qt::Key_Escape);
-    QApplication::processEvents();
-    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
-    ASSERT_FALSE(dialog.isNull());
-    EXPECT_TRUE(dialog->isVisible());
+    expectEscClosesOnlyTheList(aiDialog);
+
+    clickIn(mainWindow(), "超级按钮17");
+    QWidget *item = nullptr;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->objectName() == QStringLiteral("ItemWindow") && window->isVisible())
+            item = window;
+    ASSERT_NE(item, nullptr);
+    QWidget *potionDialog = openDialog(item, "药水数据添加按钮");
+    ASSERT_NE(potionDialog, nullptr);
+    auto *effects = testsupport::control<QComboBox>(potionDialog, "组合框1");
+    effects->setFocus();
+    testsupport::typeInto(effects, QStringLiteral("速"));
+    expectEscClosesOnlyTheList(potionDialog);
 }
 
 TEST_F(KeyboardTest, EscNeverClosesTheMainWindow) {

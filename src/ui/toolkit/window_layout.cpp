@@ -4,6 +4,7 @@
 
 #include <limits>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHash>
@@ -144,7 +145,15 @@ void setUpWindow(QWidget *window, const WindowSpec &layout) {
     window->setFixedSize(layout.outerSize - windowsFrame);
     if (!layout.minimisable) {
         auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
-        QObject::connect(escape, &QShortcut::activated, window, &QWidget::close);
+        QObject::connect(escape, &QShortcut::activated, window, [window] {
+            // The list a filtering drop-down box opens while the user types lets Esc through
+            // to the window; it is the list the user means to close.
+            if (QWidget *popup = QApplication::activePopupWidget()) {
+                popup->close();
+                return;
+            }
+            window->close();
+        });
     }
     if (layout.whiteBackground) {
         QPalette palette = window->palette();
