@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSettings>
 #include <QTest>
 #include <QTranslator>
@@ -111,16 +112,31 @@ TEST_F(DesktopTest, ChosenFolderIsRememberedAndUsedByBothWindows) {
         << messages[0].text.toStdString();
 
     click("超级按钮17"); // 物品编辑
-    QWidget *item = nullptr;
-    for (QWidget *window : QApplication::topLevelWidgets())
-        if (window->objectName() == QStringLiteral("ItemWindow") && window->isVisible())
-            item = window;
+    QWidget *item = testsupport::shownWindow("ItemWindow");
     ASSERT_NE(item, nullptr);
     testsupport::typeInto(testsupport::control<QLineEdit>(item, "物品编号框"), "Sword");
     testsupport::typeInto(testsupport::control<QLineEdit>(item, "物品种类框"), "DIAMOND_SWORD");
     messages.clear();
     clickIn(item, "超级按钮13");
     EXPECT_FALSE(readFile("server/plugins/MythicMobs/Items/Sword.yml").isEmpty());
+}
+
+// A dialog of the item window waits for an answer there; MainWindow goes on taking clicks.
+TEST_F(DesktopTest, ItemWindowDialogBlocksOnlyTheItemWindow) {
+    openMainWindow();
+    click("超级按钮17");
+    QWidget *item = testsupport::shownWindow("ItemWindow");
+    ASSERT_NE(item, nullptr);
+    clickIn(item, "掉落数据添加按钮"); // the attribute dialog, window-modal
+    QWidget *dialog = QApplication::activeModalWidget();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_EQ(dialog->windowModality(), Qt::WindowModal);
+
+    type("怪物编号框", "Dummy");
+    testsupport::clickAsUser(find<QPushButton>("超级按钮18")); // 清空内容
+    EXPECT_TRUE(find<QLineEdit>("怪物编号框")->text().isEmpty());
+    testsupport::clickAsUser(testsupport::control<QPushButton>(item, "超级按钮18"));
+    EXPECT_TRUE(dialog->isVisible());
 }
 
 TEST_F(DesktopTest, ChosenFolderThatIsGoneIsAWarningNotTheRoot) {

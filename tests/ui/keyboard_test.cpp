@@ -118,10 +118,7 @@ TEST_F(KeyboardTest, EscInAnOpenDropDownListClosesOnlyTheList) {
     expectEscClosesOnlyTheList(aiDialog);
 
     clickIn(mainWindow(), "超级按钮17");
-    QWidget *item = nullptr;
-    for (QWidget *window : QApplication::topLevelWidgets())
-        if (window->objectName() == QStringLiteral("ItemWindow") && window->isVisible())
-            item = window;
+    QWidget *item = testsupport::shownWindow("ItemWindow");
     ASSERT_NE(item, nullptr);
     QWidget *potionDialog = openDialog(item, "药水数据添加按钮");
     ASSERT_NE(potionDialog, nullptr);

@@ -18,7 +18,7 @@
 
 namespace ui {
 
-ItemWindow::ItemWindow(QWidget *owner, SharedTexts &shared) : QWidget(owner), shared_(shared) {
+ItemWindow::ItemWindow(SharedTexts &shared) : shared_(shared) {
     setObjectName(QStringLiteral("ItemWindow"));
     setUpWindow(this, itemWindowSpec);
     controls_ = buildControls<ItemWindowControls>(this, itemWindowControls);

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/windows/main_window.h"
 
+#include <QCloseEvent>
+
 #include "mob/drop_types.h"
 #include "mob/entity_types.h"
 #include "mob/mob_config.h"
@@ -63,6 +65,17 @@ MainWindow::MainWindow() {
     texts_.output = storage::loadOutputFolder();
     buildMenus();
     onMainWindowCreated();
+}
+
+MainWindow::~MainWindow() {
+    delete itemWindow_;
+}
+
+void MainWindow::closeEvent(QCloseEvent *event) {
+    // The item window shares this window's texts and goes when it goes, as a child would.
+    if (itemWindow_)
+        itemWindow_->close();
+    QWidget::closeEvent(event);
 }
 
 std::array<QListWidget *, 5> MainWindow::sheetLists() const {
@@ -201,7 +214,7 @@ void MainWindow::onMobPreviewClicked() {
 }
 
 void MainWindow::onItemEditorClicked() {
-    openOrRaise(itemWindow_, [this] { return new ItemWindow(this, texts_); });
+    openOrRaise(itemWindow_, [this] { return new ItemWindow(texts_); });
 }
 
 void MainWindow::onColourCodesClicked() {

@@ -20,10 +20,14 @@ namespace ui {
 class MainWindow : public QWidget {
   public:
     MainWindow();
+    ~MainWindow() override; // with the item window, which is no child widget
 
     // A snapshot of the controls that make up the mob config.
     mob::MobSheet readMobSheet() const;
     SharedTexts &sharedTexts() { return texts_; }
+
+  protected:
+    void closeEvent(QCloseEvent *event) override;
 
   private:
     void onMainWindowCreated();
