@@ -30,6 +30,7 @@ MainWindow::MainWindow() {
     for (const mob::EntityType &type : mob::entityTypes)
         comboAddRow(c.entityTypeBox, toQString(type.caption));
     setSelectedIndex(c.entityTypeBox, 0);
+    makeFilterable(c.entityTypeBox); // 53 types: typing narrows them
     for (const mob::DropType &type : mob::dropTypes)
         comboAddRow(c.dropTypeBox, toQString(type.caption));
 
