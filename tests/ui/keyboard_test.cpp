@@ -1,8 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Veltrane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program used from the keyboard alone: Tab, typing, Enter and Esc.
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -126,6 +128,35 @@ TEST_F(KeyboardTest, EscInAnOpenDropDownListClosesOnlyTheList) {
     effects->setFocus();
     testsupport::typeInto(effects, QStringLiteral("速"));
     expectEscClosesOnlyTheList(potionDialog);
+}
+
+// Typing narrows the entity types to the rows holding the text, anywhere in the caption; the
+// arrow keys and Enter choose among them, and the sheet reads the row chosen.
+TEST_F(KeyboardTest, TypedTextNarrowsTheEntityTypes) {
+    ui::MainWindow &window = openMainWindow();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    auto *entity = find<QComboBox>("怪物类型框");
+    entity->setFocus();
+    entity->lineEdit()->clear();
+    testsupport::typeInto(entity, QStringLiteral("骷髅"));
+    QCompleter *completer = entity->completer();
+    ASSERT_NE(completer, nullptr);
+    ASSERT_TRUE(completer->popup()->isVisible());
+    const int shown = completer->completionCount();
+    EXPECT_GE(shown, 2); // 骷髅 and 凋零骷髅 at least
+    for (int row = 0; row < shown; ++row) {
+        completer->setCurrentRow(row);
+        EXPECT_TRUE(completer->currentCompletion().contains(QStringLiteral("骷髅")))
+            << completer->currentCompletion().toStdString();
+    }
+    QTest::keyClick(completer->popup(), Qt::Key_Down);
+    QTest::keyClick(completer->popup(), Qt::Key_Return);
+    EXPECT_FALSE(completer->popup()->isVisible());
+    const int chosen = ui::selectedIndex(entity);
+    ASSERT_GE(chosen, 0);
+    EXPECT_TRUE(entity->itemText(chosen).contains(QStringLiteral("骷髅")));
+    EXPECT_EQ(window.readMobSheet().entityType, chosen);
 }
 
 TEST_F(KeyboardTest, EscNeverClosesTheMainWindow) {
