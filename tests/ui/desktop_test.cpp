@@ -6,11 +6,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QTest>
@@ -203,6 +205,45 @@ TEST(QtTranslationTest, ChineseLocaleLoadsQtsOwnTexts) {
     EXPECT_TRUE(QCoreApplication::translate("QLineEdit", "&Paste").startsWith(u"粘贴"));
     QCoreApplication::removeTranslator(translator);
     delete translator;
+}
+
+} // namespace
+
+namespace {
+
+using testsupport::GuiTest;
+
+class FieldHelpTest : public GuiTest {};
+
+// Every field says what it becomes in the file; screen readers tell the lists and their
+// buttons apart by their group.
+TEST_F(FieldHelpTest, FieldsHaveTipsAndListsAndButtonsNamesAfterTheirGroup) {
+    ui::MainWindow &window = openMainWindow();
+    click("超级按钮17");
+    QWidget *item = testsupport::shownWindow("ItemWindow");
+    ASSERT_NE(item, nullptr);
+    for (const QWidget *shown : {static_cast<QWidget *>(&window), item}) {
+        for (const auto *field : shown->findChildren<QWidget *>()) {
+            const bool typed = qobject_cast<const QLineEdit *>(field) ||
+                               qobject_cast<const QPlainTextEdit *>(field) ||
+                               qobject_cast<const QListWidget *>(field);
+            // The drop fields change meaning with the drop type; their labels say it.
+            if (!typed || field->objectName().startsWith(u"掉落数据编辑框") ||
+                field->objectName().isEmpty())
+                continue;
+            EXPECT_FALSE(field->toolTip().isEmpty()) << field->objectName().toStdString();
+        }
+        for (const auto *list : shown->findChildren<QListWidget *>()) {
+            const auto *group = qobject_cast<const QGroupBox *>(list->parentWidget());
+            ASSERT_NE(group, nullptr);
+            EXPECT_EQ(list->accessibleName(), group->title());
+        }
+    }
+    EXPECT_EQ(find<QPushButton>("超级按钮4")->accessibleName(), QStringLiteral("属性数据 添加"));
+    EXPECT_EQ(find<QPushButton>("超级按钮21")->accessibleName(), QStringLiteral("技能数据 清空"));
+    EXPECT_EQ(testsupport::control<QPushButton>(item, "药水数据删除按钮")->accessibleName(),
+              QStringLiteral("药水数据 删除"));
+    EXPECT_TRUE(testsupport::control<QLineEdit>(item, "物品编号框")->toolTip().contains(u"文件名"));
 }
 
 } // namespace

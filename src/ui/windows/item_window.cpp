@@ -65,6 +65,23 @@ void ItemWindow::closeEvent(QCloseEvent *event) {
 }
 
 void ItemWindow::onItemWindowCreated() {
+    const ItemWindowControls &c = controls_;
+    // What each field becomes in the file, with an example.
+    const std::pair<QWidget *, const char *> fileTips[] = {
+        {c.identifierEdit,
+         "物品代号：既是文件名（Sword 存为 Items/Sword.yml），也是配置中的物品名，"
+         "用于给予物品，例如：Sword"},
+        {c.materialEdit, "物品材质，写入 Id，例如：DIAMOND_SWORD"},
+        {c.dataValueEdit, "物品耐久（数据值），写入 Data，例如：0"},
+        {c.displayNameEdit, "物品显示的名称，写入 Display，例如：&6烈焰之剑"},
+        {c.descriptionBox, "物品描述，每行写入 Lore 的一行，例如：&7由火焰锻造"},
+        {c.attributeList, "写入 Attributes 的行，例如：MovementSpeed: 0.1"},
+        {c.enchantmentList, "写入 Enchantments 的行，例如：- DAMAGE_ALL:5"},
+        {c.potionEffectList, "写入 PotionEffects 的行，例如：- SPEED 20 0"},
+        {c.bannerLayerList, "写入 BannerLayers 的行"},
+    };
+    for (const auto &[control, tip] : fileTips)
+        setBalloonTip(control, QString::fromUtf8(tip));
     listClear(controls_.enchantmentList);
     listClear(controls_.attributeList);
     listClear(controls_.potionEffectList);

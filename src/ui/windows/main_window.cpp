@@ -103,7 +103,26 @@ void MainWindow::onMainWindowCreated() {
         {c.damageEdit, "怪物的伤害。"},
         {c.dropTypeBox, "掉落类型，用于自定义掉落。"},
     };
+    // What each other field becomes in the file, with an example.
+    const std::pair<QWidget *, const char *> fileTips[] = {
+        {c.killMessageEdit,
+         "击杀玩家时的消息，写入 KillMessages，例如：<target.name>被<caster.name>击杀"},
+        {c.mainHandEdit,
+         "主手物品，写入 Equipment（MythicMobs 4 为 :0，5 为 HAND），例如：DIAMOND_SWORD"},
+        {c.offHandEdit, "副手物品，写入 Equipment（:5 / OFFHAND），例如：SHIELD"},
+        {c.helmetEdit, "头盔，写入 Equipment（:4 / HEAD），例如：IRON_HELMET"},
+        {c.chestplateEdit, "胸甲，写入 Equipment（:3 / CHEST），例如：IRON_CHESTPLATE"},
+        {c.leggingsEdit, "护腿，写入 Equipment（:2 / LEGS），例如：IRON_LEGGINGS"},
+        {c.bootsEdit, "靴子，写入 Equipment（:1 / FEET），例如：IRON_BOOTS"},
+        {c.dropList, "写入 Drops 的行，例如：- exp 10 1"},
+        {c.optionList, "写入 Options 的行，例如：MovementSpeed: 0.3"},
+        {c.aiList, "写入 AIGoalSelectors / AITargetSelectors 的行，例如：- 1 meleeattack"},
+        {c.killMessageList, "写入 KillMessages 的行"},
+        {c.skillList, "写入 Skills 的行，例如：- skill{s=Fireball} @target ~onTimer:100"},
+    };
     for (const auto &[control, tip] : balloonTips)
+        setBalloonTip(control, QString::fromUtf8(tip));
+    for (const auto &[control, tip] : fileTips)
         setBalloonTip(control, QString::fromUtf8(tip));
     for (QListWidget *list : sheetLists())
         listClear(list);
