@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLibraryInfo>
@@ -52,8 +54,9 @@ class DesktopTest : public GuiTest {
         ui::setFolderChooser([folder](const QString &) { return folder; });
         action("选择文件夹菜单项")->trigger();
     }
-    QString statusText() const {
-        return testsupport::control<QLabel>(mainWindow(), "输出状态标签")->text();
+    // The whole text: the label shortens a deep folder.
+    static QString statusText(const QWidget *window) {
+        return testsupport::control<QLabel>(window, "输出状态标签")->toolTip();
     }
 };
 
@@ -93,6 +96,23 @@ TEST_F(DesktopTest, CtrlSSavesLikeTheGenerateButtonAndNewClears) {
     EXPECT_TRUE(find<QLineEdit>("怪物名称框")->text().isEmpty());
 }
 
+// Ctrl+P previews; the preview's font is fixed-width, so the YAML's indentation lines up.
+TEST_F(DesktopTest, CtrlPPreviewsInAFixedWidthFont) {
+    ui::MainWindow &window = openMainWindow();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    fillDummy();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier);
+    QWidget *preview = testsupport::shownWindow("MobPreviewWindow");
+    ASSERT_NE(preview, nullptr);
+    auto *text = testsupport::control<QPlainTextEdit>(preview, "编辑框1");
+    EXPECT_TRUE(text->toPlainText().startsWith(u"Dummy:"));
+    const QFontMetrics metrics(text->font());
+    for (const QChar c : QStringLiteral("im-:"))
+        EXPECT_EQ(metrics.horizontalAdvance(c), metrics.horizontalAdvance(u' '))
+            << QFontInfo(text->font()).family().toStdString();
+}
+
 TEST_F(DesktopTest, ChosenFolderIsRememberedAndUsedByBothWindows) {
     openMainWindow();
     const QString server = serverFolder();
@@ -100,11 +120,15 @@ TEST_F(DesktopTest, ChosenFolderIsRememberedAndUsedByBothWindows) {
     EXPECT_EQ(QSettings().value("output/folder").toString(), server);
     for (const char *folder : {"server/plugins/MythicMobs/mobs", "server/plugins/MythicMobs/Items"})
         EXPECT_TRUE(QDir(workPath(folder)).exists()) << folder;
-    EXPECT_TRUE(statusText().contains(server)) << statusText().toStdString();
+    EXPECT_EQ(statusText(mainWindow()),
+              QStringLiteral("输出到：%1　目标：MythicMobs 4（GBK）").arg(server));
+    const QString shown = testsupport::control<QLabel>(mainWindow(), "输出状态标签")->text();
+    EXPECT_TRUE(shown.startsWith(u"输出到：") && shown.endsWith(u"MythicMobs 4（GBK）"))
+        << shown.toStdString();
 
     // A new start finds the folder again.
     ui::MainWindow second;
-    EXPECT_TRUE(testsupport::control<QLabel>(&second, "输出状态标签")->text().contains(server));
+    EXPECT_TRUE(statusText(&second).contains(server));
     fillDummy();
     click("超级按钮13");
     EXPECT_FALSE(readFile("server/plugins/MythicMobs/mobs/Dummy.yml").isEmpty());

@@ -4,6 +4,8 @@
 // and for which server the files are written.
 #include "ui/windows/main_window.h"
 
+#include <algorithm>
+
 #include <QActionGroup>
 #include <QApplication>
 #include <QDesktopServices>
@@ -27,6 +29,8 @@ namespace {
 
 // The groups start 32 pixels down; the bar stays above them.
 constexpr int menuBarHeight = 24;
+// What the three menus' titles take at the bar's left.
+constexpr int menusWidth = 200;
 
 struct TargetEntry {
     core::TargetServer target;
@@ -171,8 +175,16 @@ void MainWindow::onSaveAsChosen() {
 void MainWindow::showOutputStatus() {
     const QString folder =
         storage::outputFolderPath(texts_.output).value_or(QStringLiteral("MythicMobs"));
+    const QString format = QStringLiteral("输出到：%1　目标：%2");
+    const QString target = targetCaption(texts_.target);
+    // A deep folder is shortened in its middle, so that the menus keep their room; the tip
+    // holds it whole.
+    const QFontMetrics metrics = menus_.status->fontMetrics();
+    const int room =
+        menus_.bar->width() - menusWidth - metrics.horizontalAdvance(format.arg(QString(), target));
     menus_.status->setText(
-        QStringLiteral("输出文件夹：%1　目标服务器：%2").arg(folder, targetCaption(texts_.target)));
+        format.arg(metrics.elidedText(folder, Qt::ElideMiddle, std::max(room, 0)), target));
+    menus_.status->setToolTip(format.arg(folder, target));
 }
 
 } // namespace ui
