@@ -164,7 +164,7 @@ void pasteIntoDescription(benchmark::State &state) {
     for (auto _ : state) {
         state.PauseTiming();
         ui::SharedTexts shared;
-        ui::ItemWindow window(nullptr, shared);
+        ui::ItemWindow window(shared);
         window.show();
         QApplication::processEvents();
         auto *box = window.findChild<QPlainTextEdit *>(QStringLiteral("物品描述框"));

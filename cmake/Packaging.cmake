@@ -14,11 +14,14 @@ if(WIN32)
 else()
     set(CPACK_GENERATOR DEB)
     set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-    set(CPACK_DEBIAN_PACKAGE_SECTION games)
+    # As the launcher's category, Utility.
+    set(CPACK_DEBIAN_PACKAGE_SECTION utils)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
     # The libraries come from shlibdeps; the platform plugin and the CJK font are loaded at
     # run time, so no linker dependency names them.
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-noto-cjk")
+    # Qt's own texts (dialog buttons, context menus) in the user's language.
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 endif()
 
 include(CPack)

@@ -19,7 +19,8 @@ contents=$(dpkg-deb -c "$deb")
 for path in ./usr/bin/veltrane \
     ./usr/share/applications/org.veltrane.Veltrane.desktop \
     ./usr/share/metainfo/org.veltrane.Veltrane.metainfo.xml \
-    ./usr/share/icons/hicolor/scalable/apps/org.veltrane.Veltrane.svg; do
+    ./usr/share/icons/hicolor/scalable/apps/org.veltrane.Veltrane.svg \
+    ./usr/share/doc/veltrane/copyright; do
     grep -q " $path\$" <<<"$contents" || { echo "missing from the package: $path" >&2; exit 1; }
 done
 if grep -E ' \./usr/(lib|include)/' <<<"$contents"; then
@@ -32,4 +33,6 @@ echo "Depends: $depends"
 for dependency in libqt6widgets6 qt6-qpa-plugins fonts-noto-cjk; do
     grep -q "$dependency" <<<"$depends" || { echo "the package does not depend on $dependency" >&2; exit 1; }
 done
+section=$(dpkg-deb -f "$deb" Section)
+[ "$section" = utils ] || { echo "the package's section is $section, not utils" >&2; exit 1; }
 echo "Package checks passed."

@@ -3,7 +3,7 @@
 # Sourced by the set-up scripts: installs the Debian packages of a list that are missing.
 
 build_packages="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev fonts-noto-cjk"
-test_packages="clang-format libgtest-dev libyaml-cpp-dev libbenchmark-dev locales desktop-file-utils appstream dpkg-dev file default-jre-headless libyaml-snake-java"
+test_packages="clang-format libgtest-dev libyaml-cpp-dev libbenchmark-dev locales desktop-file-utils appstream dpkg-dev file default-jre-headless libyaml-snake-java qt6-translations-l10n"
 fuzz_packages="clang"
 # The cross compiler and the 64-bit Wine that run the Qt-free code as Windows programs.
 windows_packages="g++-mingw-w64-x86-64-posix mingw-w64 wine64"

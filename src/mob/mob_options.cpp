@@ -62,7 +62,7 @@ constexpr std::array<MobOption, 4> creeperOptions = {{
     {"[爬行者]爆炸半径", "ExplosionRadius:"},
     {"[爬行者]引爆时间", "FuseTicks:"},
     {"[爬行者]是否是闪电爬行者", "SuperCharged:"},
-    {"[爬行者]是否被自己炸死", "PreventSuicide:"},
+    {"[爬行者]是否防止被自己炸死", "PreventSuicide:"},
 }};
 constexpr std::array<MobOption, 1> endermanOptions = {
     {{"[末影人]设置为末影人", "PreventTeleport:"}}};

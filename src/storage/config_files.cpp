@@ -65,21 +65,22 @@ QString visibleText(const QString &text) {
     return visible;
 }
 
-QString configFolderPath(const QString &folder) {
-    const std::optional<QString> workDir = workingDirectory();
-    if (!workDir)
+QString configFolderPath(const OutputFolder &output, const QString &folder) {
+    const std::optional<QString> base = outputFolderPath(output);
+    if (!base)
         return hostPath({QStringLiteral("MythicMobs"), folder});
-    return hostPath({*workDir, QStringLiteral("MythicMobs"), folder});
+    return hostPath({*base, folder});
 }
 
-std::optional<SaveRefusal> refuseConfigPath(const QString &folder, const QString &identifier) {
+std::optional<SaveRefusal> refuseConfigPath(const OutputFolder &output, const QString &folder,
+                                            const QString &identifier) {
     switch (judgeIdentifier(identifier)) {
     case IdentifierUse::Usable:
         return std::nullopt;
     case IdentifierUse::LeavesFolder:
         return SaveRefusal{SaveRefusal::Kind::OutsideFolder,
                            QStringLiteral("编号“%1”指向%2文件夹以外的位置，请修改编号！")
-                               .arg(visibleText(identifier), configFolderPath(folder))};
+                               .arg(visibleText(identifier), configFolderPath(output, folder))};
     case IdentifierUse::Unusable:
         return SaveRefusal{
             SaveRefusal::Kind::UnusableName,
@@ -105,24 +106,24 @@ std::variant<QByteArray, SaveRefusal> encodeConfigText(const std::string &text,
     return unencodable(QStringLiteral("配置文本"), charactersOutsideGbk(unicodeText));
 }
 
-std::optional<SaveRefusal> saveConfigFile(const QString &folder, const QString &identifier,
-                                          const std::string &text,
+std::optional<SaveRefusal> saveConfigFile(const OutputFolder &output, const QString &folder,
+                                          const QString &identifier, const std::string &text,
                                           const std::vector<core::NamedText> &texts,
                                           core::TargetServer target) {
     // First, so that a control character is named as such, not as one GBK lacks.
-    if (std::optional<SaveRefusal> refusal = refuseConfigPath(folder, identifier))
+    if (std::optional<SaveRefusal> refusal = refuseConfigPath(output, folder, identifier))
         return refusal;
     std::variant<QByteArray, SaveRefusal> encoded = encodeConfigText(text, texts, target);
     if (auto *refusal = std::get_if<SaveRefusal>(&encoded))
         return *refusal;
     // An empty working directory would put the folder at the file-system root.
-    const std::optional<QString> workDir = workingDirectory();
-    if (!workDir)
+    const std::optional<QString> base = outputFolderPath(output);
+    if (!base)
         return SaveRefusal{
             SaveRefusal::Kind::NoWorkingDirectory,
             QStringLiteral(
                 "程序所在的文件夹已不存在，无法保存配置，请在存在的文件夹中重新打开程序！")};
-    const QString folderPath = hostPath({*workDir, QStringLiteral("MythicMobs"), folder});
+    const QString folderPath = hostPath({*base, folder});
     const QString path =
         hostPath({folderPath, hostPath(identifierParts(identifier)) + QStringLiteral(".yml")});
     // A file already there may hold other entries, written by hand or by other tools.

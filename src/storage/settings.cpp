@@ -8,6 +8,7 @@ namespace storage {
 namespace {
 
 const QString targetKey = QStringLiteral("output/target");
+const QString folderKey = QStringLiteral("output/folder");
 
 } // namespace
 
@@ -20,6 +21,14 @@ core::TargetServer loadTarget() {
 void saveTarget(core::TargetServer target) {
     QSettings().setValue(targetKey, target == core::TargetServer::Mm5 ? QStringLiteral("mm5")
                                                                       : QStringLiteral("mm4"));
+}
+
+OutputFolder loadOutputFolder() {
+    return {QSettings().value(folderKey).toString()};
+}
+
+void saveOutputFolder(const OutputFolder &output) {
+    QSettings().setValue(folderKey, output.chosen);
 }
 
 } // namespace storage

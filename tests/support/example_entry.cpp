@@ -113,7 +113,13 @@ void enterMob(ui::MainWindow &main, const ExampleMob &example, const SheetInput 
 QWidget *enterItem(ui::MainWindow &main, const ExampleItem &example, const SheetInput &input) {
     input.press(named<QPushButton>(&main, "超级按钮17"));
     QApplication::processEvents();
-    QWidget *item = named<QWidget>(&main, "ItemWindow");
+    // A window of its own, not a child of MainWindow.
+    QWidget *item = nullptr;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->isVisible() && window->objectName() == QStringLiteral("ItemWindow"))
+            item = window;
+    if (!item)
+        qFatal("the item window did not open");
     const auto type = [&](QWidget *window, const char *field, const std::string &text) {
         input.type(named<QWidget>(window, field), qstr(text));
     };

@@ -147,7 +147,7 @@ TEST_F(ConfigOpenTest, TheItemWindowOpensThePickedEntryAndSavesOnlyIt) {
     openMainWindow();
     offer("several_items.yml", "MythicMobs/Items", "weapons.yml");
     click("超级按钮17");
-    QWidget *item = mainWindow()->findChild<QWidget *>(QStringLiteral("ItemWindow"));
+    QWidget *item = testsupport::shownWindow("ItemWindow");
     ASSERT_NE(item, nullptr);
     clickIn(item, "超级按钮5");
     EXPECT_EQ(startFolders, QStringList{QDir::toNativeSeparators(workPath("MythicMobs/Items"))});

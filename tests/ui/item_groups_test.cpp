@@ -48,7 +48,7 @@ class ItemGroupsTest : public GuiTest {
     QWidget *openItemWindow() {
         openMainWindow();
         click("超级按钮17");
-        return mainWindow()->findChild<QWidget *>("ItemWindow");
+        return testsupport::shownWindow("ItemWindow");
     }
     QWidget *openDialog(QWidget *item, const char *button) {
         clickIn(item, button);

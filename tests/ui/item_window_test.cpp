@@ -48,7 +48,7 @@ class ItemWindowTest : public GuiTest {
         click("超级按钮17");
         return shownItemWindow();
     }
-    QWidget *shownItemWindow() const { return shownChild(mainWindow, "ItemWindow"); }
+    static QWidget *shownItemWindow() { return testsupport::shownWindow("ItemWindow"); }
     static QWidget *shownChild(const QWidget *owner, const char *name) {
         for (QWidget *window :
              owner->findChildren<QWidget *>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly))
@@ -146,7 +146,12 @@ TEST_F(ItemWindowTest, OneInstanceBesideTheMainWindowAndFreshAfterClosing) {
 
     click("超级按钮17"); // brings the open window to the front
     EXPECT_EQ(shownItemWindow(), item);
-    EXPECT_EQ(mainWindow->findChildren<QWidget *>("ItemWindow").size(), 1);
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    EXPECT_EQ(std::count_if(windows.cbegin(), windows.cend(),
+                            [](const QWidget *window) {
+                                return window->objectName() == QStringLiteral("ItemWindow");
+                            }),
+              1);
     EXPECT_EQ(ui::readText(testsupport::control<QLineEdit>(item, "物品编号框")),
               QStringLiteral("kept"));
 
@@ -289,7 +294,7 @@ TEST_F(ItemWindowTest, OpenEnchantmentDialogKeepsAddingBetweenSaves) {
     item->close(); // the dialog goes with its window
     EXPECT_FALSE(enchantments->isVisible());
     QApplication::processEvents();
-    EXPECT_EQ(shownChild(mainWindow, "ItemWindow"), nullptr);
+    EXPECT_EQ(shownItemWindow(), nullptr);
     const QWidgetList windows = QApplication::topLevelWidgets();
     EXPECT_TRUE(std::none_of(windows.cbegin(), windows.cend(), [](const QWidget *window) {
         return window->isVisible() && window->objectName() == "EnchantmentDialog";

@@ -1,8 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Veltrane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program used from the keyboard alone: Tab, typing, Enter and Esc.
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -82,6 +84,79 @@ TEST_F(KeyboardTest, EnterInADialogValueBoxAddsAndEscClosesTheDialog) {
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_TRUE(dialog.isNull() || !dialog->isVisible());
     EXPECT_TRUE(window.isVisible());
+}
+
+// The open list takes the Esc: the user backs out of the choice, not out of the dialog. Both
+// lists count: the whole list of a click and the filtered one of a typed text.
+TEST_F(KeyboardTest, EscInAnOpenDropDownListClosesOnlyTheList) {
+    openMainWindow();
+    const auto openDialog = [this](QWidget *window, const char *button) -> QWidget * {
+        clickIn(window, button);
+        QWidget *dialog = QApplication::activeModalWidget();
+        if (dialog) {
+            dialog->activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
+        }
+        return dialog;
+    };
+    const auto expectEscClosesOnlyTheList = [](QWidget *dialog) {
+        QPointer<QWidget> watched = dialog;
+        QWidget *popup = QApplication::activePopupWidget();
+        ASSERT_NE(popup, nullptr);
+        QTest::keyClick(popup, Qt::Key_Escape);
+        QApplication::processEvents();
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+        ASSERT_FALSE(watched.isNull());
+        EXPECT_TRUE(watched->isVisible());
+        watched->close();
+        QApplication::processEvents();
+    };
+
+    QWidget *aiDialog = openDialog(mainWindow(), "超级按钮7");
+    ASSERT_NE(aiDialog, nullptr);
+    auto *goals = testsupport::control<QComboBox>(aiDialog, "组合框1");
+    goals->setFocus();
+    goals->showPopup();
+    expectEscClosesOnlyTheList(aiDialog);
+
+    clickIn(mainWindow(), "超级按钮17");
+    QWidget *item = testsupport::shownWindow("ItemWindow");
+    ASSERT_NE(item, nullptr);
+    QWidget *potionDialog = openDialog(item, "药水数据添加按钮");
+    ASSERT_NE(potionDialog, nullptr);
+    auto *effects = testsupport::control<QComboBox>(potionDialog, "组合框1");
+    effects->setFocus();
+    testsupport::typeInto(effects, QStringLiteral("速"));
+    expectEscClosesOnlyTheList(potionDialog);
+}
+
+// Typing narrows the entity types to the rows holding the text, anywhere in the caption; the
+// arrow keys and Enter choose among them, and the sheet reads the row chosen.
+TEST_F(KeyboardTest, TypedTextNarrowsTheEntityTypes) {
+    ui::MainWindow &window = openMainWindow();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    auto *entity = find<QComboBox>("怪物类型框");
+    entity->setFocus();
+    entity->lineEdit()->clear();
+    testsupport::typeInto(entity, QStringLiteral("骷髅"));
+    QCompleter *completer = entity->completer();
+    ASSERT_NE(completer, nullptr);
+    ASSERT_TRUE(completer->popup()->isVisible());
+    const int shown = completer->completionCount();
+    EXPECT_GE(shown, 2); // 骷髅 and 凋零骷髅 at least
+    for (int row = 0; row < shown; ++row) {
+        completer->setCurrentRow(row);
+        EXPECT_TRUE(completer->currentCompletion().contains(QStringLiteral("骷髅")))
+            << completer->currentCompletion().toStdString();
+    }
+    QTest::keyClick(completer->popup(), Qt::Key_Down);
+    QTest::keyClick(completer->popup(), Qt::Key_Return);
+    EXPECT_FALSE(completer->popup()->isVisible());
+    const int chosen = ui::selectedIndex(entity);
+    ASSERT_GE(chosen, 0);
+    EXPECT_TRUE(entity->itemText(chosen).contains(QStringLiteral("骷髅")));
+    EXPECT_EQ(window.readMobSheet().entityType, chosen);
 }
 
 TEST_F(KeyboardTest, EscNeverClosesTheMainWindow) {

@@ -126,7 +126,7 @@ TEST_F(MobOptionDialogTest, RowsFollowTheEntityAtEachOpening) {
                   "爬行者",
                   "4个",
                   {"[爬行者]爆炸半径", "[爬行者]引爆时间", "[爬行者]是否是闪电爬行者",
-                   "[爬行者]是否被自己炸死"}},
+                   "[爬行者]是否防止被自己炸死"}},
              Case{primedTnt,
                   "点燃的TNT",
                   "3个",

@@ -534,9 +534,8 @@ const SaveSide mobSide = [] {
 }();
 
 // The item sheet of ItemWindow, filled through its controls and its two dialogs.
-QWidget *itemWindow(SaveFaultTest &t) {
-    QWidget *window = t.mainWindow()->findChild<QWidget *>(QStringLiteral("ItemWindow"),
-                                                           Qt::FindDirectChildrenOnly);
+QWidget *itemWindow(SaveFaultTest &) {
+    QWidget *window = testsupport::shownWindow("ItemWindow");
     EXPECT_NE(window, nullptr);
     return window;
 }

@@ -116,6 +116,13 @@ void expectControlsFit(const QWidget *window) {
     }
 }
 
+QWidget *shownWindow(const char *name) {
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->isVisible() && window->objectName() == QString::fromUtf8(name))
+            return window;
+    return nullptr;
+}
+
 void clickAsUser(QWidget *button) {
     QWindow *window = button->window()->windowHandle();
     ASSERT_NE(window, nullptr);

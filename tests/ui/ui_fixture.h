@@ -45,6 +45,10 @@ void chooseRow(QComboBox *combo, int row);
 // row of a drop-down list is wider than the room its control gives it.
 void expectControlsFit(const QWidget *window);
 
+// The shown window of that object name, or nothing; for windows without a parent widget, such
+// as ItemWindow.
+QWidget *shownWindow(const char *name);
+
 // A click that goes through the window system, so a window blocked by a modal one
 // does not receive it (a plain widget click would be delivered all the same).
 void clickAsUser(QWidget *button);

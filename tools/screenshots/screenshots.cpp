@@ -11,9 +11,11 @@
 #include <QComboBox>
 #include <QDir>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include "mob/skill_catalogue.h"
+#include "storage/settings.h"
 #include "support/example_entry.h"
 #include "ui/toolkit/application.h"
 #include "ui/toolkit/colour_picker.h"
@@ -137,6 +139,11 @@ int main(int argc, char *argv[]) {
     // The windows create their folders in the working directory; keep them out of the way.
     QTemporaryDir workDir;
     QDir::setCurrent(workDir.path());
+    // What the developer's own runs remember (a chosen folder, the target) stays out of the
+    // shots; they show a server's folder as a user would choose it.
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, workDir.path());
+    storage::saveOutputFolder({QStringLiteral("/srv/minecraft/plugins/MythicMobs")});
     ui::setMessageSink([](const QString &, bool) {});
     // The colour dialog would wait for a user; the shots show a healing potion's red.
     ui::setColourPicker([](const QColor &) { return QColor(248, 36, 35); });

@@ -5,8 +5,14 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFont>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTimer>
+#include <QTranslator>
 #include <QWidget>
+
+#include "ui/version.h"
 
 namespace ui {
 namespace {
@@ -28,10 +34,28 @@ class FirstPaintQuit : public QObject {
 
 } // namespace
 
+QTranslator *loadQtTranslation(QApplication &application, const QLocale &locale) {
+    // Qt's own texts (the buttons of message boxes, the context menus of edit boxes) come in
+    // English unless its translation is loaded; the program's texts are Chinese already.
+    auto *translator = new QTranslator(&application);
+    if (!translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return nullptr;
+    }
+    QApplication::installTranslator(translator);
+    return translator;
+}
+
 void setUpApplication(QApplication &application) {
     // Where QSettings keeps what the editor remembers.
     QApplication::setOrganizationName(QStringLiteral("Veltrane"));
     QApplication::setApplicationName(QStringLiteral("Veltrane"));
+    QApplication::setApplicationVersion(QStringLiteral(VELTRANE_VERSION));
+    // The launcher's name, so the desktop shows the program's icon and groups its windows.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.veltrane.Veltrane"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/org.veltrane.Veltrane.png")));
+    loadQtTranslation(application, QLocale());
     QFont font;
     font.setFamilies({QStringLiteral("Microsoft YaHei UI"), QStringLiteral("SimSun"),
                       QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei")});

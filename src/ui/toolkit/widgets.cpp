@@ -138,8 +138,9 @@ void setWarningColour(QLabel *label) {
 
 int selectedIndex(const QWidget *list) {
     if (const auto *combo = qobject_cast<const QComboBox *>(list)) {
-        // Typing does not move the current row, so the text decides.
-        if (combo->isEditable())
+        // Typing does not move the current row, so the text decides; the current row still
+        // counts while the text is its caption, as two rows may share one.
+        if (combo->isEditable() && combo->currentText() != combo->itemText(combo->currentIndex()))
             return combo->findText(combo->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
         return combo->currentIndex();
     }

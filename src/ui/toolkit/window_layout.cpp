@@ -4,6 +4,7 @@
 
 #include <limits>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHash>
@@ -106,6 +107,15 @@ std::vector<QWidget *> createControls(QWidget *window, std::span<const ControlLa
             captionBefore->setBuddy(widget);
             widget->setAccessibleName(accessibleCaption(captionBefore->text()));
         }
+        // A list and its 添加/删除/清空 buttons are told apart by their group: "掉落数据 添加".
+        if (const auto *group = qobject_cast<const QGroupBox *>(parent)) {
+            if (row.kind == ControlKind::ListBox)
+                widget->setAccessibleName(group->title());
+            const QString caption = QString::fromUtf8(row.caption);
+            if (row.kind == ControlKind::PushButton &&
+                (caption == u"添加" || caption == u"删除" || caption == u"清空"))
+                widget->setAccessibleName(group->title() + u' ' + caption);
+        }
         captionBefore = qobject_cast<QLabel *>(widget);
         containers.insert(widget->objectName(), widget);
         created.push_back(widget);
@@ -144,7 +154,15 @@ void setUpWindow(QWidget *window, const WindowSpec &layout) {
     window->setFixedSize(layout.outerSize - windowsFrame);
     if (!layout.minimisable) {
         auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
-        QObject::connect(escape, &QShortcut::activated, window, &QWidget::close);
+        QObject::connect(escape, &QShortcut::activated, window, [window] {
+            // The list a filtering drop-down box opens while the user types lets Esc through
+            // to the window; it is the list the user means to close.
+            if (QWidget *popup = QApplication::activePopupWidget()) {
+                popup->close();
+                return;
+            }
+            window->close();
+        });
     }
     if (layout.whiteBackground) {
         QPalette palette = window->palette();

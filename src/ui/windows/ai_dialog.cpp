@@ -47,6 +47,8 @@ AiDialog::AiDialog(QWidget *owner, QListWidget *aiList) : QWidget(owner), aiList
     const AiDialogControls &c = controls_;
     addRows(c.goalBox, mob::aiGoalKeys);
     addRows(c.targetBox, mob::aiTargetKeys);
+    makeFilterable(c.goalBox);
+    makeFilterable(c.targetBox);
     connect(c.goalAddButton, &QPushButton::clicked, this, [this] {
         onAiLineAddClicked(controls_.goalBox, controls_.goalPriorityEdit, mob::addAiGoal);
     });

@@ -17,6 +17,7 @@ EnchantmentDialog::EnchantmentDialog(QWidget *owner, QListWidget *enchantmentLis
     controls_ = buildControls<EnchantmentDialogControls>(this, enchantmentDialogControls);
     for (const item::EnchantmentType &type : item::enchantmentTypes)
         comboAddRow(controls_.enchantmentBox, toQString(type.caption));
+    makeFilterable(controls_.enchantmentBox);
     connect(controls_.enchantmentBox, &QComboBox::currentIndexChanged, this,
             &EnchantmentDialog::onEnchantmentSelected);
     connect(controls_.confirmButton, &QPushButton::clicked, this,

@@ -20,6 +20,7 @@ ItemAttributeDialog::ItemAttributeDialog(QWidget *owner, QListWidget *attributeL
         comboAddRow(controls_.slotBox, toQString(slot.caption));
     for (const item::AttributeType &type : item::attributeTypes)
         comboAddRow(controls_.typeBox, toQString(type.caption));
+    makeFilterable(controls_.typeBox);
     connect(controls_.confirmButton, &QPushButton::clicked, this,
             &ItemAttributeDialog::onAttributeConfirmClicked);
     pressOnEnter(controls_.valueEdit, controls_.confirmButton);

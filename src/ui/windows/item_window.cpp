@@ -3,6 +3,7 @@
 #include "ui/windows/item_window.h"
 
 #include <QCloseEvent>
+#include <QShortcut>
 
 #include "item/banner_patterns.h"
 #include "item/item_config.h"
@@ -17,7 +18,7 @@
 
 namespace ui {
 
-ItemWindow::ItemWindow(QWidget *owner, SharedTexts &shared) : QWidget(owner), shared_(shared) {
+ItemWindow::ItemWindow(SharedTexts &shared) : shared_(shared) {
     setObjectName(QStringLiteral("ItemWindow"));
     setUpWindow(this, itemWindowSpec);
     controls_ = buildControls<ItemWindowControls>(this, itemWindowControls);
@@ -47,6 +48,11 @@ ItemWindow::ItemWindow(QWidget *owner, SharedTexts &shared) : QWidget(owner), sh
     onRowsChanged(c.bannerLayerList, c.bannerLayerWarningLabel,
                   [this] { onBannerLayersChanged(); });
     setWarningColour(c.bannerLayerWarningLabel);
+    // The window has no menu bar; the keys of MainWindow's 保存 and 预览 work here all the same.
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this), &QShortcut::activated, this,
+            &ItemWindow::onItemGenerateClicked);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this), &QShortcut::activated, this,
+            &ItemWindow::onItemPreviewClicked);
 
     onItemWindowCreated();
 }
@@ -64,6 +70,23 @@ void ItemWindow::closeEvent(QCloseEvent *event) {
 }
 
 void ItemWindow::onItemWindowCreated() {
+    const ItemWindowControls &c = controls_;
+    // What each field becomes in the file, with an example.
+    const std::pair<QWidget *, const char *> fileTips[] = {
+        {c.identifierEdit,
+         "物品代号：既是文件名（Sword 存为 Items/Sword.yml），也是配置中的物品名，"
+         "用于给予物品，例如：Sword"},
+        {c.materialEdit, "物品材质，写入 Id，例如：DIAMOND_SWORD"},
+        {c.dataValueEdit, "物品耐久（数据值），写入 Data，例如：0"},
+        {c.displayNameEdit, "物品显示的名称，写入 Display，例如：&6烈焰之剑"},
+        {c.descriptionBox, "物品描述，每行写入 Lore 的一行，例如：&7由火焰锻造"},
+        {c.attributeList, "写入 Attributes 的行，例如：MovementSpeed: 0.1"},
+        {c.enchantmentList, "写入 Enchantments 的行，例如：- DAMAGE_ALL:5"},
+        {c.potionEffectList, "写入 PotionEffects 的行，例如：- SPEED 20 0"},
+        {c.bannerLayerList, "写入 BannerLayers 的行"},
+    };
+    for (const auto &[control, tip] : fileTips)
+        setBalloonTip(control, QString::fromUtf8(tip));
     listClear(controls_.enchantmentList);
     listClear(controls_.attributeList);
     listClear(controls_.potionEffectList);
@@ -137,9 +160,10 @@ void ItemWindow::onItemPreviewClicked() {
 void ItemWindow::onItemGenerateClicked() {
     const QString folder = QStringLiteral("Items");
     // An identifier that leads out of the folder is told as such before anything else.
-    if (const auto refusal =
-            loaded_ ? std::nullopt
-                    : storage::refuseConfigPath(folder, readText(controls_.identifierEdit))) {
+    if (const auto refusal = loaded_
+                                 ? std::nullopt
+                                 : storage::refuseConfigPath(shared_.output, folder,
+                                                             readText(controls_.identifierEdit))) {
         showMessage(refusal->text, true);
         return;
     }
@@ -154,7 +178,7 @@ void ItemWindow::onItemGenerateClicked() {
             loaded_ ? storage::saveEntryIntoConfigFile(
                           loaded_->path, loaded_->entry, sheet.identifier, shared_.itemConfigText,
                           loaded_->encoding, item::itemSheetTexts(sheet))
-                    : storage::saveConfigFile(folder, toQString(sheet.identifier),
+                    : storage::saveConfigFile(shared_.output, folder, toQString(sheet.identifier),
                                               shared_.itemConfigText, item::itemSheetTexts(sheet),
                                               shared_.target)) {
         showMessage(refusal->text, true);
@@ -168,7 +192,7 @@ void ItemWindow::onItemGenerateClicked() {
         return;
     }
     showMessage(QStringLiteral("物品配置已经生成到(%1)文件中，请注意查看!")
-                    .arg(storage::configFolderPath(folder)),
+                    .arg(storage::configFolderPath(shared_.output, folder)),
                 false);
 }
 

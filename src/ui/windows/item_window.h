@@ -18,12 +18,14 @@ namespace ui {
 
 // The item sheet: base fields, description, attribute, enchantment, potion effect and banner
 // layer rows, the potion colour, and the buttons that preview and save its config. Not modal; the
-// dialogs it opens are its children and close with it.
+// dialogs it opens are its children and close with it. A window of its own, without a parent
+// widget: its window-modal dialogs then block it alone, not MainWindow too, and MainWindow
+// deletes it.
 class ItemWindow : public QWidget {
   public:
     // shared holds the text of the latest item generation, which outlives the window, and the
     // target server.
-    ItemWindow(QWidget *owner, SharedTexts &shared);
+    explicit ItemWindow(SharedTexts &shared);
 
     // A snapshot of the controls that make up the item config.
     item::ItemSheet readItemSheet() const;

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/windows/main_window.h"
 
+#include <QCloseEvent>
+
 #include "mob/drop_types.h"
 #include "mob/entity_types.h"
 #include "mob/mob_config.h"
@@ -28,6 +30,7 @@ MainWindow::MainWindow() {
     for (const mob::EntityType &type : mob::entityTypes)
         comboAddRow(c.entityTypeBox, toQString(type.caption));
     setSelectedIndex(c.entityTypeBox, 0);
+    makeFilterable(c.entityTypeBox); // 53 types: typing narrows them
     for (const mob::DropType &type : mob::dropTypes)
         comboAddRow(c.dropTypeBox, toQString(type.caption));
 
@@ -61,8 +64,13 @@ MainWindow::MainWindow() {
     bindClearList(c.skillClearButton, c.skillList);
 
     texts_.target = storage::loadTarget();
+    texts_.output = storage::loadOutputFolder();
     buildMenus();
     onMainWindowCreated();
+}
+
+MainWindow::~MainWindow() {
+    delete itemWindow_;
 }
 
 std::array<QListWidget *, 5> MainWindow::sheetLists() const {
@@ -76,13 +84,9 @@ void MainWindow::onMainWindowCreated() {
     storage::createFolder(QStringLiteral("D:\\tandrel"));
     storage::createFolder(QStringLiteral("D:\\tandrel\\Veltrane"));
 #endif
-    // Without a working directory there is nowhere to make them; a save then says so.
-    if (const std::optional<QString> workDir = storage::workingDirectory()) {
-        storage::createFolder(storage::hostPath({*workDir, QStringLiteral("MythicMobs")}));
-        for (const QString &folder : {QStringLiteral("mobs"), QStringLiteral("Items")})
-            storage::createFolder(
-                storage::hostPath({*workDir, QStringLiteral("MythicMobs"), folder}));
-    }
+    // Without a working directory or the chosen folder there is nowhere to make them; a save
+    // then says so.
+    storage::createOutputFolders(texts_.output);
 
     const MainWindowControls &c = controls_;
     const std::pair<QWidget *, const char *> balloonTips[] = {
@@ -93,7 +97,26 @@ void MainWindow::onMainWindowCreated() {
         {c.damageEdit, "怪物的伤害。"},
         {c.dropTypeBox, "掉落类型，用于自定义掉落。"},
     };
+    // What each other field becomes in the file, with an example.
+    const std::pair<QWidget *, const char *> fileTips[] = {
+        {c.killMessageEdit,
+         "击杀玩家时的消息，写入 KillMessages，例如：<target.name>被<caster.name>击杀"},
+        {c.mainHandEdit,
+         "主手物品，写入 Equipment（MythicMobs 4 为 :0，5 为 HAND），例如：DIAMOND_SWORD"},
+        {c.offHandEdit, "副手物品，写入 Equipment（:5 / OFFHAND），例如：SHIELD"},
+        {c.helmetEdit, "头盔，写入 Equipment（:4 / HEAD），例如：IRON_HELMET"},
+        {c.chestplateEdit, "胸甲，写入 Equipment（:3 / CHEST），例如：IRON_CHESTPLATE"},
+        {c.leggingsEdit, "护腿，写入 Equipment（:2 / LEGS），例如：IRON_LEGGINGS"},
+        {c.bootsEdit, "靴子，写入 Equipment（:1 / FEET），例如：IRON_BOOTS"},
+        {c.dropList, "写入 Drops 的行，例如：- exp 10 1"},
+        {c.optionList, "写入 Options 的行，例如：MovementSpeed: 0.3"},
+        {c.aiList, "写入 AIGoalSelectors / AITargetSelectors 的行，例如：- 1 meleeattack"},
+        {c.killMessageList, "写入 KillMessages 的行"},
+        {c.skillList, "写入 Skills 的行，例如：- skill{s=Fireball} @target ~onTimer:100"},
+    };
     for (const auto &[control, tip] : balloonTips)
+        setBalloonTip(control, QString::fromUtf8(tip));
+    for (const auto &[control, tip] : fileTips)
         setBalloonTip(control, QString::fromUtf8(tip));
     for (QListWidget *list : sheetLists())
         listClear(list);
@@ -179,9 +202,10 @@ void MainWindow::generateMobConfig() {
 void MainWindow::onMobGenerateClicked() {
     const QString folder = QStringLiteral("mobs");
     // An identifier that leads out of the folder is told as such before anything else.
-    if (const auto refusal =
-            loaded_ ? std::nullopt
-                    : storage::refuseConfigPath(folder, readText(controls_.identifierEdit))) {
+    if (const auto refusal = loaded_
+                                 ? std::nullopt
+                                 : storage::refuseConfigPath(texts_.output, folder,
+                                                             readText(controls_.identifierEdit))) {
         showMessage(refusal->text, true);
         return;
     }
@@ -190,12 +214,12 @@ void MainWindow::onMobGenerateClicked() {
         return;
     const mob::MobSheet sheet = readMobSheet();
     if (const auto refusal =
-            loaded_
-                ? storage::saveEntryIntoConfigFile(loaded_->path, loaded_->entry, sheet.identifier,
-                                                   texts_.mobConfigText, loaded_->encoding,
-                                                   mob::mobSheetTexts(sheet))
-                : storage::saveConfigFile(folder, toQString(sheet.identifier), texts_.mobConfigText,
-                                          mob::mobSheetTexts(sheet), texts_.target)) {
+            loaded_ ? storage::saveEntryIntoConfigFile(loaded_->path, loaded_->entry,
+                                                       sheet.identifier, texts_.mobConfigText,
+                                                       loaded_->encoding, mob::mobSheetTexts(sheet))
+                    : storage::saveConfigFile(texts_.output, folder, toQString(sheet.identifier),
+                                              texts_.mobConfigText, mob::mobSheetTexts(sheet),
+                                              texts_.target)) {
         showMessage(refusal->text, true);
         return;
     }
@@ -207,7 +231,7 @@ void MainWindow::onMobGenerateClicked() {
         return;
     }
     showMessage(QStringLiteral("怪物配置已经生成到(%1)文件中，请注意查看!")
-                    .arg(storage::configFolderPath(folder)),
+                    .arg(storage::configFolderPath(texts_.output, folder)),
                 false);
 }
 
@@ -221,7 +245,7 @@ void MainWindow::onMobPreviewClicked() {
 }
 
 void MainWindow::onItemEditorClicked() {
-    openOrRaise(itemWindow_, [this] { return new ItemWindow(this, texts_); });
+    openOrRaise(itemWindow_, [this] { return new ItemWindow(texts_); });
 }
 
 void MainWindow::onColourCodesClicked() {

@@ -22,6 +22,7 @@ namespace ui {
 class MainWindow : public QWidget {
   public:
     MainWindow();
+    ~MainWindow() override; // with the item window, which is no child widget
 
     // A snapshot of the controls that make up the mob config.
     mob::MobSheet readMobSheet() const;
@@ -62,6 +63,10 @@ class MainWindow : public QWidget {
 
     // In main_window_menus.cpp.
     void buildMenus();
+    void buildFileMenu();
+    void buildHelpMenu();
+    void onChooseFolderChosen();
+    void onSaveAsChosen();
     void onTargetChosen(core::TargetServer target);
     void showOutputStatus();
 

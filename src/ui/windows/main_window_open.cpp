@@ -61,6 +61,9 @@ void MainWindow::closeEvent(QCloseEvent *event) {
         event->ignore();
         return;
     }
+    // The item window shares this window's texts and goes when it goes, as a child would.
+    if (itemWindow_)
+        itemWindow_->close();
     QWidget::closeEvent(event);
 }
 

@@ -42,6 +42,7 @@ MobOptionDialog::MobOptionDialog(QWidget *owner, const QString &entityCaption,
             &MobOptionDialog::onMobOptionConfirmClicked);
     pressOnEnter(controls_.valueEdit, controls_.confirmButton);
     onMobOptionDialogCreated(entityCaption);
+    makeFilterable(controls_.optionBox); // dozens of rows: typing narrows them
 }
 
 void MobOptionDialog::onMobOptionDialogCreated(const QString &entityCaption) {

@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/windows/preview_window.h"
 
+#include <QFont>
+#include <QFontDatabase>
+
 #include "ui/toolkit/widgets.h"
 
 namespace ui {
@@ -13,6 +16,15 @@ PreviewWindow::PreviewWindow(QWidget *owner, const char *objectName, const Windo
     setUpWindow(this, layout);
     const PreviewControls controls = buildControls<PreviewControls>(this, previewControls);
     controls.textBox->setFrameShape(QFrame::NoFrame);
+    // YAML nests by indentation: a fixed-width font, with CJK glyphs two columns wide, shows
+    // which key belongs where.
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setFamilies({QStringLiteral("Noto Sans Mono CJK SC"), QStringLiteral("Sarasa Mono SC"),
+                      QStringLiteral("NSimSun"), QStringLiteral("DejaVu Sans Mono"),
+                      QStringLiteral("monospace")});
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPixelSize(12);
+    controls.textBox->setFont(font);
     writeText(controls.textBox, configText);
 }
 

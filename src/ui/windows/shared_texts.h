@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/target_server.h"
+#include "storage/output_folder.h"
 
 namespace ui {
 
@@ -16,6 +17,8 @@ struct SharedTexts {
     std::string itemConfigText;  // text of the latest item generation
     // The server the files are written for; both windows save for it.
     core::TargetServer target = core::TargetServer::Mm4;
+    // The MythicMobs folder both windows save into.
+    storage::OutputFolder output;
 };
 
 } // namespace ui
