@@ -68,9 +68,11 @@ TEST_F(DesktopTest, MenusHoldTheFileActionsWithTheirKeys) {
     EXPECT_EQ(titles, (QStringList{QStringLiteral("文件(&F)"), QStringLiteral("设置(&S)"),
                                    QStringLiteral("帮助(&H)")}));
     const std::pair<const char *, const char *> keys[] = {
-        {"新建菜单项", "Ctrl+N"}, {"保存菜单项", "Ctrl+S"}, {"另存为菜单项", "Ctrl+Shift+S"},
-        {"预览菜单项", "Ctrl+P"}, {"选择文件夹菜单项", ""}, {"打开输出文件夹菜单项", ""},
-        {"退出菜单项", "Ctrl+Q"}, {"关于菜单项", ""},       {"关于Qt菜单项", ""},
+        {"新建菜单项", "Ctrl+N"},     {"打开菜单项", "Ctrl+O"},
+        {"保存菜单项", "Ctrl+S"},     {"另存为菜单项", "Ctrl+Shift+S"},
+        {"预览菜单项", "Ctrl+P"},     {"选择文件夹菜单项", ""},
+        {"打开输出文件夹菜单项", ""}, {"退出菜单项", "Ctrl+Q"},
+        {"关于菜单项", ""},           {"关于Qt菜单项", ""},
     };
     for (const auto &[name, key] : keys) {
         QAction *found = action(name);

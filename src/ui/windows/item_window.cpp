@@ -48,7 +48,10 @@ ItemWindow::ItemWindow(SharedTexts &shared) : shared_(shared) {
     onRowsChanged(c.bannerLayerList, c.bannerLayerWarningLabel,
                   [this] { onBannerLayersChanged(); });
     setWarningColour(c.bannerLayerWarningLabel);
-    // The window has no menu bar; the keys of MainWindow's 保存 and 预览 work here all the same.
+    // The window has no menu bar; the keys of MainWindow's 打开, 保存 and 预览 work here all the
+    // same.
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this), &QShortcut::activated, this,
+            &ItemWindow::onOpenConfigClicked);
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this), &QShortcut::activated, this,
             &ItemWindow::onItemGenerateClicked);
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this), &QShortcut::activated, this,

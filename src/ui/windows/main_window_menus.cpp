@@ -62,6 +62,8 @@ void MainWindow::buildFileMenu() {
     QMenu *file = menus_.bar->addMenu(QStringLiteral("文件(&F)"));
     connect(menuAction(file, "新建菜单项", "新建(&N)", QKeySequence(Qt::CTRL | Qt::Key_N)),
             &QAction::triggered, this, &MainWindow::onMobClearClicked);
+    connect(menuAction(file, "打开菜单项", "打开(&O)…", QKeySequence(Qt::CTRL | Qt::Key_O)),
+            &QAction::triggered, this, &MainWindow::onOpenConfigClicked);
     connect(menuAction(file, "保存菜单项", "保存(&S)", QKeySequence(Qt::CTRL | Qt::Key_S)),
             &QAction::triggered, this, &MainWindow::onMobGenerateClicked);
     connect(menuAction(file, "另存为菜单项", "另存为(&A)…",
